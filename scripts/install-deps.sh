@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, run and test VHSettings.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qttools5-dev-tools
+  qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
+  qml-module-qtquick-window2 qml-module-qtgraphicaleffects qml-module-qttest
+  qml-module-qtqml-models2 libqt5svg5
+  dbus dbus-x11
+  cups cups-client cups-bsd libcups2-dev
+  libubootenv-tool u-boot-tools
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
