@@ -1,0 +1,54 @@
+#include "ClockRequestQueue.h"
+
+#include <QDeadlineTimer>
+#include <QProcess>
+
+ClockRequestQueue::ClockRequestQueue(QProcess *process, QObject *parent)
+    : QObject(parent)
+    , m_process(process)
+{
+    connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            &ClockRequestQueue::startNext);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            startNext();
+    });
+}
+
+void ClockRequestQueue::run(const QStringList &arguments)
+{
+    m_pending.enqueue(arguments);
+    startNext();
+}
+
+void ClockRequestQueue::startNext()
+{
+    if (m_pending.isEmpty() || m_process->state() != QProcess::NotRunning)
+        return;
+    // The tool's output is never used; drop it so the pipes stay empty.
+    m_process->readAllStandardOutput();
+    m_process->readAllStandardError();
+    m_process->setArguments(m_pending.dequeue());
+    m_process->start(QIODevice::ReadWrite);
+}
+
+bool ClockRequestQueue::isIdle() const
+{
+    return m_pending.isEmpty() && m_process->state() == QProcess::NotRunning;
+}
+
+bool ClockRequestQueue::waitForIdle(int msecs)
+{
+    QDeadlineTimer deadline(msecs);
+    while (!isIdle()) {
+        if (deadline.hasExpired())
+            return false;
+        if (m_process->state() == QProcess::NotRunning) {
+            startNext();
+            continue;
+        }
+        // finished() is emitted inside the wait, which starts the next run.
+        m_process->waitForFinished(int(deadline.remainingTime()));
+    }
+    return true;
+}

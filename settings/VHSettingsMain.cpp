@@ -1,0 +1,272 @@
+#include "VHSettingsMain.h"
+
+#include "AnalyticsLibrary.h"
+#include "BoundedCommand.h"
+#include "ClockRequestQueue.h"
+#include "SettingsFile.h"
+#include "UtilityDaemon.h"
+#include "VHSettingsCatalogue.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusReply>
+#include <QDebug>
+#include <QJsonObject>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QSettings>
+#include <QUuid>
+
+#include <stdexcept>
+
+Q_LOGGING_CATEGORY(lcSettings, "vh.settings")
+
+namespace {
+
+const QString kFirstLaunchListKey = QStringLiteral("appFirstLaunchList");
+
+QString settingsPath(const QString &settingKey)
+{
+    const std::string &group = VHSettingsCatalogue::keyGroups.at(settingKey.toStdString());
+    if (group.empty())
+        return settingKey;
+    return QString::fromStdString(group) + QLatin1Char('/') + settingKey;
+}
+
+} // namespace
+
+VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
+    : QObject(parent)
+    , GROUP_LOCALE(QStringLiteral("locale"))
+    , GROUP_DISPLAY(QStringLiteral("display"))
+    , GROUP_PRIVACY(QStringLiteral("privacy"))
+    , GROUP_DATETIME(QStringLiteral("dateTime"))
+    , GROUP_UPDATES(QStringLiteral("updates"))
+    , GROUP_INIT(QStringLiteral("initialization"))
+    , GROUP_LOCKSCREEN(QStringLiteral("lockscreen"))
+    , GROUP_HOME(QStringLiteral("home"))
+    , KEY_LANGUAGE(QStringLiteral("language"))
+    , KEY_UNITS(QStringLiteral("units"))
+    , KEY_KEYBOARD_LAYOUT(QStringLiteral("keyboardLayout"))
+    , KEY_DISPLAY_BRIGHTNESS(QStringLiteral("brightnessLevel"))
+    , KEY_DISPLAY_DIMMING(QStringLiteral("dimmingInactive"))
+    , KEY_DISPLAY_POWER(QStringLiteral("powerInactive"))
+    , KEY_PRIVACY_ANALYTICS(QStringLiteral("sendAnalytics"))
+    , KEY_MOUNT_SHARED_FOLDER(QStringLiteral("mountSharedFolder"))
+    , KEY_DATETIME_24HOUR(QStringLiteral("24Hour"))
+    , KEY_DATETIME_AUTO(QStringLiteral("automaticDateTime"))
+    , KEY_DATETIME_FORMAT(QStringLiteral("dateFormat"))
+    , KEY_UPDATE_AUTOCHECK(QStringLiteral("automaticUpdateCheck"))
+    , KEY_UPDATE_LASTCHECK(QStringLiteral("lastUpdateCheck"))
+    , KEY_INIT_FIRSTBOOTAPP(QStringLiteral("firstBootApplication"))
+    , KEY_INIT_FIRSTBOOTPAGE(QStringLiteral("firstBootDefaultPage"))
+    , KEY_LOCK_AUTO(QStringLiteral("lockscreenAuto"))
+    , KEY_ZOOMLEVEL(QStringLiteral("zoomLevel"))
+    , KEY_APPCOLLAPSED(QStringLiteral("appListCollapsed"))
+    , KEY_DOUBLECLICK(QStringLiteral("doubleClickOpen"))
+    , KEY_FIRSTLAUNCHLIST(kFirstLaunchListKey)
+    , localeLanguages(nullptr)
+    , utilityDaemon(UtilityDaemon::serviceName, UtilityDaemon::objectPath,
+                    UtilityDaemon::interfaceName, QDBusConnection::systemBus())
+{
+    if (startServer)
+        startLocalServer();
+
+    dateTimeProcess = new QProcess(this);
+    dateTimeProcess->setProgram(QStringLiteral("timedatectl"));
+    clockRequests = new ClockRequestQueue(dateTimeProcess, this);
+
+    const QString empty;
+    settingLanguage = readSetting(KEY_LANGUAGE, empty).toString();
+    settingUnits = readSetting(KEY_UNITS, empty).toUInt();
+    settingKeyboardLayout = readSetting(KEY_KEYBOARD_LAYOUT, empty).toString();
+    settingDisplayBrightness = readSetting(KEY_DISPLAY_BRIGHTNESS, 7).toUInt();
+    settingDisplayDimming = readSetting(KEY_DISPLAY_DIMMING, 2).toInt();
+    settingDisplayPower = readSetting(KEY_DISPLAY_POWER, 11).toInt();
+    settingPrivacyAnalytics = readSetting(KEY_PRIVACY_ANALYTICS, true).toBool();
+    settingMountSharedFolder = readSetting(KEY_MOUNT_SHARED_FOLDER, false).toBool();
+    settingDateTime24Hour = readSetting(KEY_DATETIME_24HOUR, false).toBool();
+    settingDateTimeAuto = readSetting(KEY_DATETIME_AUTO, true).toBool();
+    settingDateFormat = readSetting(KEY_DATETIME_FORMAT, QStringLiteral("MM/dd/yy")).toString();
+    settingUpdateAutoCheck = readSetting(KEY_UPDATE_AUTOCHECK, true).toBool();
+    settingUpdateLastCheck = readSetting(KEY_UPDATE_LASTCHECK, empty).toString();
+    settingFirstBootApplication = readSetting(KEY_INIT_FIRSTBOOTAPP, false).toBool();
+    settingLockscreenAuto = readSetting(KEY_LOCK_AUTO, true).toBool();
+    settingZoomeLevel = readSetting(KEY_ZOOMLEVEL, 2).toUInt();
+    settingAppCollapsed = readSetting(KEY_APPCOLLAPSED, false).toBool();
+    settingFirstLaunchAppList = readSetting(KEY_FIRSTLAUNCHLIST, QStringList()).toStringList();
+    settingDoubleClickOpen = readSetting(KEY_DOUBLECLICK, false).toBool();
+
+    languagesComboBoxModel = getLanguageComboBoxModel();
+    keyboardLanguagesComboBoxModel = getKeyboardLanguageComboBoxModel();
+
+    militaryShipped = isMilitaryShipped();
+
+    analyticsSessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+VHSettingsMain::~VHSettingsMain() = default;
+
+QVariant VHSettingsMain::readSetting(const QString &settingKey, const QVariant &defaultValue) const
+{
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, SettingsFile::organization,
+                       SettingsFile::application);
+    return settings.value(settingsPath(settingKey), defaultValue);
+}
+
+bool VHSettingsMain::writeSetting(const QString &settingKey, QVariant settingValue)
+{
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, SettingsFile::organization,
+                       SettingsFile::application);
+
+    if (settingKey == kFirstLaunchListKey) {
+        QStringList list = settingFirstLaunchAppList;
+        list.append(settingValue.toString());
+        settingValue = list;
+        settingFirstLaunchAppList = list;
+        emit settingFirstLaunchAppListChanged(settingFirstLaunchAppList);
+    }
+
+    const QString path = settingsPath(settingKey);
+    settings.setValue(path, settingValue);
+    settings.sync();
+    const bool stored = settings.status() == QSettings::NoError;
+    if (!stored)
+        qCWarning(lcSettings) << "could not write" << settingKey << "to" << settings.fileName();
+
+    callUtilityDaemon(settingKey, settingValue);
+
+    settings.sync();
+    return stored;
+}
+
+void VHSettingsMain::setSetting(QString settingKey, QVariant settingValue)
+{
+    try {
+        writeSetting(settingKey, settingValue);
+    } catch (const std::out_of_range &) {
+        qCWarning(lcSettings) << "setSetting: unknown settings key" << settingKey;
+    }
+}
+
+QVariant VHSettingsMain::getSetting(QString settingKey, QVariant defaultValue)
+{
+    try {
+        return readSetting(settingKey, defaultValue);
+    } catch (const std::out_of_range &) {
+        qCWarning(lcSettings) << "getSetting: unknown settings key" << settingKey;
+        return QVariant();
+    }
+}
+
+void VHSettingsMain::sendAnalyticHit(QString settingName, QVariant newValue)
+{
+    QJsonObject hit;
+    hit.insert(QStringLiteral("settingName"), settingName);
+    hit.insert(QStringLiteral("newValue"), newValue.toString());
+    hit.insert(QStringLiteral("eventType"), QStringLiteral("Setting_Change"));
+    hit.insert(QStringLiteral("sessionId"), analyticsSessionId);
+    AnalyticsLibrary::sendAnalyticHit(AnalyticsLibrary::SettingChange, hit);
+}
+
+void VHSettingsMain::callUtilityDaemon(const QString &settingKey, const QVariant &settingValue)
+{
+    const UtilityDaemon::Call call = UtilityDaemon::callForSetting(settingKey, settingValue);
+    if (call.method.isEmpty())
+        return;
+    const QDBusMessage reply = utilityDaemon.callWithArgumentList(QDBus::AutoDetect, call.method,
+                                                                  {call.argument});
+    if (reply.type() == QDBusMessage::ErrorMessage)
+        qDebug() << call.errorText << QDBusError(reply);
+}
+
+bool VHSettingsMain::isMilitaryShipped()
+{
+    const QDBusReply<qint32> reply = utilityDaemon.call(QStringLiteral("getShip"));
+    if (reply.isValid())
+        return reply.value() == UtilityDaemon::militaryShipVariant;
+
+    qDebug() << UtilityDaemon::getShipErrorText << reply.error();
+
+    bootloaderProcess = new QProcess(this);
+    QByteArray output = BoundedCommand::run(bootloaderProcess, QStringLiteral("fw_printenv"),
+                                            {QStringLiteral("-n"), QStringLiteral("vhShip")});
+    const int nul = output.indexOf('\0');
+    if (nul >= 0)
+        output.truncate(nul);
+    return output.trimmed().toInt() == UtilityDaemon::militaryShipVariant;
+}
+
+void VHSettingsMain::setTime(QString minutes, QString hours)
+{
+    clockRequests->run({QStringLiteral("set-time"), QStringLiteral("%1:%2").arg(minutes, hours)});
+}
+
+void VHSettingsMain::setDate(QString year, QString month, QString day)
+{
+    clockRequests->run(
+        {QStringLiteral("set-time"), QStringLiteral("%1-%2-%3").arg(year, month, day)});
+    clockRequests->waitForIdle(BoundedCommand::defaultWaitMsecs);
+}
+
+void VHSettingsMain::setAutoTime(bool enabled)
+{
+    clockRequests->run({QStringLiteral("set-ntp"), QString::number(enabled ? 1 : 0)});
+}
+
+QVariant VHSettingsMain::getLanguageCode(int index)
+{
+    return QVariant(localeLanguages.getLanguageCode(index));
+}
+
+int VHSettingsMain::getLanguageIndex()
+{
+    return localeLanguages.getCurrentLanguageId();
+}
+
+QStringList VHSettingsMain::getLanguageComboBoxModel()
+{
+    return localeLanguages.getTrLanguageNamesList();
+}
+
+QStringList VHSettingsMain::getKeyboardLanguageComboBoxModel()
+{
+    return localeLanguages.getTranslatedKeyboardLayoutList();
+}
+
+// --- Keyboard layout, device information, tab-request socket ---------------
+// Placeholders until those pieces land; each is replaced by its own change.
+
+void VHSettingsMain::setKeyboardLanguage(int layoutIndex)
+{
+    Q_UNUSED(layoutIndex)
+}
+
+QString VHSettingsMain::getAboutInfo(int field)
+{
+    Q_UNUSED(field)
+    return QString();
+}
+
+QStringList VHSettingsMain::formatOffsets()
+{
+    return {QString(), QString()};
+}
+
+void VHSettingsMain::resetSupplyCalibration()
+{
+}
+
+void VHSettingsMain::startLocalServer()
+{
+}
+
+void VHSettingsMain::newClientConnection()
+{
+}
+
+void VHSettingsMain::localSocketDataReceived()
+{
+}
