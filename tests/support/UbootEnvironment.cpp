@@ -75,7 +75,7 @@ QMap<QString, QString> UbootEnvironment::variables() const
 {
     QMap<QString, QString> result;
     QProcess print;
-    print.start(binDir() + "/fw_printenv", {});
+    print.start(binDir() + "/fw_printenv", QStringList());
     print.waitForFinished(10000);
     const QList<QByteArray> lines = print.readAllStandardOutput().split('\n');
     for (const QByteArray &line : lines) {

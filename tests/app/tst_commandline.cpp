@@ -1,0 +1,187 @@
+#include "TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+#include "VHSettingsCatalogue.h"
+
+// The executable in command-line mode, end to end: output formats, exit
+// statuses and the settings file afterwards.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+
+    static Run run(const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // Keep the daemon's absence out of the captured stderr.
+        env.insert("QT_LOGGING_RULES", "default.debug=false");
+        process.setProcessEnvironment(env);
+        process.start(VHSETTINGS_EXE, arguments);
+        if (!process.waitForFinished(10000))
+            return {};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+
+private slots:
+    void listPrintsEveryKeyWithItsDescription()
+    {
+        TestHome home;
+        const Run r = run({"-l"});
+        QCOMPARE(r.exitCode, 0);
+        const QList<QByteArray> lines = r.out.split('\n');
+        QCOMPARE(lines.size(), 22); // 21 lines and the empty rest after the last newline
+        QCOMPARE(lines.first(), QByteArray("|24Hour                        | "
+                                           "True to enable 24hour clock, false to leave as AM/PM"));
+        QCOMPARE(lines.at(20), QByteArray("|zoomLevel                     | Option for determining how "
+                                          "big file previews and icons are on VHHome's file browser."));
+        QStringList keys;
+        for (int i = 0; i < 21; ++i)
+            keys.append(QString::fromUtf8(lines.at(i).mid(1, 30)).trimmed());
+        QCOMPARE(keys, QStringList({"24Hour", "appFirstLaunchList", "appListCollapsed",
+                                    "automaticDateTime", "automaticUpdateCheck", "brightnessLevel",
+                                    "dateFormat", "dimmingInactive", "doubleClickOpen",
+                                    "firstBootApplication", "firstBootDefaultPage",
+                                    "keyboardLayout", "language", "lastUpdateCheck",
+                                    "lockscreenAuto", "mountSharedFolder", "powerInactive",
+                                    "sendAnalytics", "timezone", "units", "zoomLevel"}));
+        QVERIFY(!QFile::exists(home.settingsFile()));
+    }
+
+    void getAllOnAnEmptyFilePrintsEmptyValues()
+    {
+        TestHome home;
+        const Run r = run({"-g"});
+        QCOMPARE(r.exitCode, 0);
+        QByteArray expected;
+        for (const auto &entry : VHSettingsCatalogue::keyGroups)
+            expected += QByteArray(entry.first.c_str()).leftJustified(30, ' ') + "= \n";
+        QCOMPARE(r.out, expected);
+    }
+
+    void setThenGetRoundTrips()
+    {
+        TestHome home;
+        Run r = run({"-s", "brightnessLevel", "5"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray());
+        r = run({"-g", "brightnessLevel"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("5\n"));
+
+        QCOMPARE(run({"-s", "units", "1"}).exitCode, 0);
+        QCOMPARE(run({"-s", "sendAnalytics", "false"}).exitCode, 0);
+        QCOMPARE(run({"--get", "units"}).out, QByteArray("1\n"));
+        QCOMPARE(home.readSettingsFile(),
+                 QByteArray("[General]\nsendAnalytics=false\n\n"
+                            "[display]\nbrightnessLevel=5\n\n"
+                            "[locale]\nunits=1\n"));
+
+        const QByteArray all = run({"-g"}).out;
+        QVERIFY(all.contains("\nbrightnessLevel               = 5\n"));
+        QVERIFY(all.contains("\nsendAnalytics                 = false\n"));
+    }
+
+    void listValuesPrintOnlyWithOneEntry()
+    {
+        TestHome home;
+        home.writeSettingsFile("[home]\nappFirstLaunchList=VHPrint\n");
+        QCOMPARE(run({"-g", "appFirstLaunchList"}).out, QByteArray("VHPrint\n"));
+        home.writeSettingsFile("[home]\nappFirstLaunchList=VHPrint, VHHome\n");
+        QCOMPARE(run({"-g", "appFirstLaunchList"}).out, QByteArray("\n"));
+    }
+
+    void incompleteSetWritesNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no value") << QStringList{"--set", "units"};
+        QTest::newRow("empty value") << QStringList{"-s", "units", ""};
+        QTest::newRow("value as fifth element") << QStringList{"-s", "units", "1", "2"};
+    }
+
+    void incompleteSetWritesNothing()
+    {
+        QFETCH(QStringList, arguments);
+        TestHome home;
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray());
+        QVERIFY(!QFile::exists(home.settingsFile()));
+    }
+
+    void unknownKeysFailCleanly_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("get, wrong case") << QStringList{"-g", "Language"} << "Language";
+        QTest::newRow("set, absent") << QStringList{"-s", "nosuch", "1"} << "nosuch";
+        QTest::newRow("set, wrong case") << QStringList{"--set", "Units", "1"} << "Units";
+    }
+
+    void unknownKeysFailCleanly()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, key);
+        TestHome home;
+        home.writeSettingsFile("[locale]\nunits=1\n");
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QByteArray());
+        QVERIFY2(r.err.contains("unknown settings key \"" + key.toUtf8() + "\""), r.err);
+        QCOMPARE(home.readSettingsFile(), QByteArray("[locale]\nunits=1\n"));
+    }
+
+    void failedWriteIsReported()
+    {
+        TestHome home;
+        // The settings directory cannot be created: its name is taken by a file.
+        QDir(home.configDir() + "/Varnholt").removeRecursively();
+        QFile blocker(home.configDir() + "/Varnholt");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        const Run set = run({"-s", "units", "1"});
+        QCOMPARE(set.exitCode, 1);
+        QVERIFY2(set.err.contains("could not write \"units\""), set.err);
+        const Run get = run({"-g", "units"});
+        QCOMPARE(get.exitCode, 0);
+        QCOMPARE(get.out, QByteArray("\n"));
+    }
+
+    void parserOptions()
+    {
+        TestHome home;
+        Run r = run({"-x"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("Unknown option 'x'"), r.err);
+
+        r = run({"-h"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains("Reads and configures system level settings"));
+        QVERIFY(r.out.contains("Launch GUI into <tab enum>."));
+        QVERIFY(r.out.contains("-s, --set <keyName>"));
+
+        r = run({"-v"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("VHSettings 3.0.5.5\n"));
+
+        r = run({"-s"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("Missing value after '-s'"), r.err);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
