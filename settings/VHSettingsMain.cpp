@@ -3,8 +3,12 @@
 #include "AnalyticsLibrary.h"
 #include "BoundedCommand.h"
 #include "ClockRequestQueue.h"
+#include "DeviceInfo.h"
+#include "KeyboardEnvFile.h"
 #include "SettingsFile.h"
+#include "TabRequestDecoder.h"
 #include "UtilityDaemon.h"
+#include "VHSettingsAboutInfoFields.h"
 #include "VHSettingsCatalogue.h"
 
 #include <QCoreApplication>
@@ -236,37 +240,88 @@ QStringList VHSettingsMain::getKeyboardLanguageComboBoxModel()
     return localeLanguages.getTranslatedKeyboardLayoutList();
 }
 
-// --- Keyboard layout, device information, tab-request socket ---------------
-// Placeholders until those pieces land; each is replaced by its own change.
-
 void VHSettingsMain::setKeyboardLanguage(int layoutIndex)
 {
-    Q_UNUSED(layoutIndex)
+    const VHLocaleLanguages::VHKeyboardInfo layout
+        = localeLanguages.getKeyboardLayoutInfo().value(layoutIndex);
+    KeyboardEnvFile::rewrite(KeyboardEnvFile::path(), layout.xkbLayout, layout.xkbVariant);
 }
 
 QString VHSettingsMain::getAboutInfo(int field)
 {
-    Q_UNUSED(field)
-    return QString();
+    if (field == VHSettingsAboutInfoFields::VERSION_NUMBERS)
+        return DeviceInfo::softwareVersion;
+    const DeviceInfo::Command command = DeviceInfo::commandFor(field);
+    if (command.program.isEmpty())
+        return QString();
+
+    // Free the previous query's process object instead of keeping one per
+    // call; one that is still running is freed when it ends.
+    if (bootloaderProcess) {
+        if (bootloaderProcess->state() == QProcess::NotRunning)
+            delete bootloaderProcess;
+        else
+            connect(bootloaderProcess,
+                    QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
+                    bootloaderProcess, &QObject::deleteLater);
+    }
+    bootloaderProcess = new QProcess(this);
+    return QString::fromUtf8(
+        BoundedCommand::run(bootloaderProcess, command.program, command.arguments));
 }
 
 QStringList VHSettingsMain::formatOffsets()
 {
-    return {QString(), QString()};
+    return DeviceInfo::formatOffsets(getAboutInfo(VHSettingsAboutInfoFields::OFFSET_VALUES));
 }
 
 void VHSettingsMain::resetSupplyCalibration()
 {
+    // fw_setenv locks the environment for its read-modify-write, so the
+    // three runs may overlap without losing a removal.
+    for (const char *name : {"supplyTrans", "cutterTrans", "supplyRefl"})
+        QProcess::startDetached(QStringLiteral("fw_setenv"), {QString::fromLatin1(name)});
 }
 
 void VHSettingsMain::startLocalServer()
 {
+    const QString name = QCoreApplication::applicationName();
+    QLocalServer::removeServer(name);
+    localServer = new QLocalServer(this);
+    if (!localServer->listen(name)) {
+        qDebug().noquote() << QStringLiteral("Cannot start server: ")
+                + localServer->fullServerName();
+        qCWarning(lcSettings) << "cannot listen on local socket" << name
+                              << localServer->errorString();
+        delete localServer;
+        localServer = nullptr;
+        return;
+    }
+    qDebug().noquote() << QStringLiteral("QLocalServer Started Successfully on ")
+            + localServer->fullServerName();
+    connect(localServer, &QLocalServer::newConnection, this, &VHSettingsMain::newClientConnection);
 }
 
 void VHSettingsMain::newClientConnection()
 {
+    QLocalSocket *client = localServer->nextPendingConnection();
+    if (!client)
+        return;
+    currentClient = client;
+    connect(client, &QLocalSocket::readyRead, this, &VHSettingsMain::localSocketDataReceived);
+    // Without this every client that ever connected would stay in memory
+    // for the life of the window.
+    connect(client, &QLocalSocket::disconnected, this, [this, client] {
+        if (currentClient == client)
+            currentClient = nullptr;
+        client->deleteLater();
+    });
 }
 
 void VHSettingsMain::localSocketDataReceived()
 {
+    // Data are read from the current client whichever connection announced
+    // them; with none left the request is empty.
+    const QByteArray request = currentClient ? currentClient->readAll() : QByteArray();
+    emit tabEnumChanged(TabRequestDecoder::decode(request));
 }

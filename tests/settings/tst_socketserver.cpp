@@ -1,0 +1,251 @@
+#include "TestHome.h"
+#include "UbootEnvironment.h"
+#include "VHSettingsMain.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+// Tab requests from real local-socket clients. Each test listens under a
+// name of its own, so parallel test processes do not meet.
+class TestSocketServer : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<UbootEnvironment> m_env;
+    int m_serial = 0;
+
+    static std::unique_ptr<QLocalSocket> connectClient()
+    {
+        auto client = std::make_unique<QLocalSocket>();
+        client->connectToServer(QCoreApplication::applicationName());
+        if (!client->waitForConnected(2000))
+            qWarning() << "client could not connect:" << client->errorString();
+        return client;
+    }
+
+    // Runs the event loop until `done` holds, without the fixed sleeps of
+    // QTRY_*, which would make ten thousand connections take minutes.
+    template <typename Predicate>
+    static bool waitUntil(Predicate done, int msecs = 5000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done()) {
+            if (timer.hasExpired(msecs))
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        return true;
+    }
+
+    // Sends one request and waits until it has been handled.
+    static bool request(QLocalSocket &client, QSignalSpy &tabs, const QByteArray &bytes)
+    {
+        const int before = tabs.count();
+        client.write(bytes);
+        client.flush();
+        return waitUntil([&] { return tabs.count() > before; });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The shipping query of the constructor reads a test environment,
+        // never the machine's.
+        m_home = std::make_unique<TestHome>();
+        m_env = std::make_unique<UbootEnvironment>(QMap<QString, QString>{});
+        QVERIFY2(m_env->isValid(), qPrintable(m_env->errorString()));
+    }
+
+    void init()
+    {
+        QCoreApplication::setApplicationName(QStringLiteral("tst_socketserver-%1-%2")
+                                                 .arg(QCoreApplication::applicationPid())
+                                                 .arg(++m_serial));
+    }
+
+    void cleanupTestCase()
+    {
+        m_env.reset();
+        m_home.reset();
+    }
+
+    void logsTheSocketPath()
+    {
+        QTest::ignoreMessage(QtDebugMsg,
+                             qPrintable("QLocalServer Started Successfully on " + QDir::tempPath()
+                                        + "/" + QCoreApplication::applicationName()));
+        VHSettingsMain settings(nullptr, true);
+        QCOMPARE(settings.findChildren<QLocalServer *>().size(), 1);
+    }
+
+    void withoutTheFlagThereIsNoServer()
+    {
+        VHSettingsMain settings;
+        QCOMPARE(settings.findChildren<QLocalServer *>().size(), 0);
+        QLocalSocket client;
+        client.connectToServer(QCoreApplication::applicationName());
+        QVERIFY(!client.waitForConnected(200));
+    }
+
+    void failedListenIsLoggedAndTheObjectStaysUsable()
+    {
+        QTemporaryDir dir;
+        QCoreApplication::setApplicationName(dir.filePath("no-such-dir/VHSettings"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Cannot start server: "));
+        VHSettingsMain settings(nullptr, true);
+        QCOMPARE(settings.findChildren<QLocalServer *>().size(), 0);
+        QCOMPARE(settings.getAboutInfo(1), QStringLiteral("3.0.5.5"));
+    }
+
+    void requestsGiveTabs_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("number") << QByteArray("7") << 7;
+        QTest::newRow("u form") << QByteArray("u\n9") << 9;
+        QTest::newRow("u form, trailing newline") << QByteArray("u\n9\n") << 9;
+        QTest::newRow("u form, CRLF") << QByteArray("u\r\n9\r\n") << 9;
+        QTest::newRow("number, CRLF") << QByteArray("6\r\n") << 6;
+        QTest::newRow("not a number") << QByteArray("x") << 0;
+        QTest::newRow("u is last") << QByteArray("3\nu") << 0;
+        QTest::newRow("u is last, CRLF") << QByteArray("3\r\nu") << 0;
+        QTest::newRow("word with u") << QByteArray("menu\n4") << 4;
+        QTest::newRow("word with u, CRLF") << QByteArray("menu\r\n4\r\n") << 4;
+        QTest::newRow("outside the tabs") << QByteArray("42") << 42;
+        QTest::newRow("NUL ends the text") << QByteArray("2\0" "5", 3) << 2;
+    }
+
+    void requestsGiveTabs()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, tab);
+        VHSettingsMain settings(nullptr, true);
+        QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
+        auto client = connectClient();
+
+        QVERIFY(request(*client, tabs, bytes));
+        QTest::qWait(50); // a second, unwanted signal would arrive by now
+        QCOMPARE(tabs.count(), 1);
+        QCOMPARE(tabs.at(0).at(0).toInt(), tab);
+    }
+
+    void oneSignalPerRequest()
+    {
+        VHSettingsMain settings(nullptr, true);
+        QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
+        auto client = connectClient();
+        const QList<QByteArray> requests{"1", "u\n2", "x", "10\n", "menu\r\n8"};
+        for (const QByteArray &bytes : requests)
+            QVERIFY(request(*client, tabs, bytes));
+        QTest::qWait(50);
+        QCOMPARE(tabs.count(), requests.size());
+        QList<int> got;
+        for (const QList<QVariant> &args : tabs)
+            got.append(args.at(0).toInt());
+        QCOMPARE(got, (QList<int>{1, 2, 0, 10, 8}));
+    }
+
+    void newestClientIsCurrent()
+    {
+        VHSettingsMain settings(nullptr, true);
+        QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
+        auto first = connectClient();
+        QVERIFY(request(*first, tabs, "3"));
+        auto second = connectClient();
+        QTRY_COMPARE(settings.findChildren<QLocalSocket *>().size(), 2);
+
+        QVERIFY(request(*second, tabs, "5"));
+        // The older client's bytes announce a request, but only the current
+        // client is read: it has nothing, which is tab 0.
+        QVERIFY(request(*first, tabs, "6"));
+        QCOMPARE(tabs.count(), 3);
+        QCOMPARE(tabs.at(1).at(0).toInt(), 5);
+        QCOMPARE(tabs.at(2).at(0).toInt(), 0);
+
+        // When the current client leaves, requests from the older one still
+        // produce one (empty) request each instead of touching a freed socket.
+        second->disconnectFromServer();
+        QTRY_COMPARE(settings.findChildren<QLocalSocket *>().size(), 1);
+        QVERIFY(request(*first, tabs, "7"));
+        QCOMPARE(tabs.count(), 4);
+        QCOMPARE(tabs.at(3).at(0).toInt(), 0);
+    }
+
+    // The usual one-shot client: write, then leave at once.
+    void clientThatLeavesAtOnceIsStillHeard()
+    {
+        VHSettingsMain settings(nullptr, true);
+        QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
+        for (int i = 0; i < 5; ++i) {
+            auto client = connectClient();
+            client->write(QByteArray::number(i + 1) + "\n");
+            client->flush();
+            client->disconnectFromServer();
+            client.reset();
+            QVERIFY(waitUntil([&] { return tabs.count() == i + 1; }));
+            QVERIFY(waitUntil([&] { return settings.findChildren<QLocalSocket *>().isEmpty(); }));
+        }
+        QTest::qWait(50);
+        QList<int> got;
+        for (const QList<QVariant> &args : tabs)
+            got.append(args.at(0).toInt());
+        QCOMPARE(got, (QList<int>{1, 2, 3, 4, 5}));
+    }
+
+    void secondInstanceTakesOverTheName()
+    {
+        VHSettingsMain older(nullptr, true);
+        QSignalSpy olderTabs(&older, &VHSettingsMain::tabEnumChanged);
+        VHSettingsMain newer(nullptr, true);
+        QSignalSpy newerTabs(&newer, &VHSettingsMain::tabEnumChanged);
+
+        auto client = connectClient();
+        QVERIFY(request(*client, newerTabs, "8"));
+        QTest::qWait(50);
+        QCOMPARE(newerTabs.count(), 1);
+        QCOMPARE(newerTabs.at(0).at(0).toInt(), 8);
+        QCOMPARE(olderTabs.count(), 0);
+        QCOMPARE(older.findChildren<QLocalSocket *>().size(), 0);
+    }
+
+    // Connections are released when their clients leave: 10,000 clients in
+    // batches leave no more live sockets than one batch.
+    void departedClientsAreReleased()
+    {
+        VHSettingsMain settings(nullptr, true);
+        auto *server = settings.findChild<QLocalServer *>();
+        QVERIFY(server);
+        QSignalSpy accepted(server, &QLocalServer::newConnection);
+        const auto liveSockets = [&] { return settings.findChildren<QLocalSocket *>().size(); };
+        constexpr int batch = 20;
+        for (int done = 0; done < 10000; done += batch) {
+            std::vector<std::unique_ptr<QLocalSocket>> clients;
+            for (int i = 0; i < batch; ++i)
+                clients.push_back(connectClient());
+            QVERIFY(waitUntil([&] { return accepted.count() == done + batch; }));
+            for (auto &client : clients)
+                client->disconnectFromServer();
+            clients.clear();
+            QVERIFY2(waitUntil([&] { return liveSockets() <= batch; }),
+                     qPrintable(QStringLiteral("%1 live sockets after %2 clients")
+                                    .arg(liveSockets())
+                                    .arg(done + batch)));
+        }
+        QVERIFY(waitUntil([&] { return liveSockets() == 0; }));
+        QCOMPARE(accepted.count(), 10000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSocketServer)
+#include "tst_socketserver.moc"
