@@ -1,0 +1,166 @@
+#include "UtilityDaemon.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QProcess>
+
+Q_LOGGING_CATEGORY(lcUtilityd, "vh.utilityd")
+
+namespace {
+struct Method
+{
+    const char *name;
+    const char *signature; // of the arguments the call must carry
+    const char *stateKey;  // where a setter keeps its value; null for others
+};
+
+// The interface as the settings program uses it; nothing else is exported.
+constexpr Method kMethods[] = {
+    {"setDisplayDimTime", "i", "displayDimTime"},
+    {"setDisplayPowerOffTime", "i", "displayPowerOffTime"},
+    {"setDisplayBrightness", "u", "displayBrightness"},
+    {"setAutomaticUpdateCheck", "b", "automaticUpdateCheck"},
+    {"setTwentyFourHourMode", "b", "twentyFourHourMode"},
+    {"setDateFormat", "s", "dateFormat"},
+    {"getShip", "", nullptr},
+};
+
+const Method *findMethod(const QString &name)
+{
+    for (const Method &method : kMethods) {
+        if (name == QLatin1String(method.name))
+            return &method;
+    }
+    return nullptr;
+}
+
+constexpr int kToolTimeoutMs = 1000;
+} // namespace
+
+UtilityDaemon::UtilityDaemon(const QString &backlightClassDir, const QString &stateFilePath,
+                             QObject *parent)
+    : QDBusVirtualObject(parent)
+    , m_backlight(backlightClassDir)
+    , m_state(stateFilePath)
+{
+}
+
+void UtilityDaemon::restore()
+{
+    QString error;
+    if (!m_state.load(&error)) {
+        qCWarning(lcUtilityd) << "state file not loaded:" << error;
+        return;
+    }
+    const QJsonValue level = m_state.value(QStringLiteral("displayBrightness"));
+    if (!level.isDouble())
+        return;
+    const int written = m_backlight.setLevel(quint32(level.toInt()), &error);
+    if (written < 0)
+        qCWarning(lcUtilityd) << "stored brightness not restored:" << error;
+    else
+        qCInfo(lcUtilityd) << "restored brightness level" << level.toInt() << "as" << written;
+}
+
+QString UtilityDaemon::introspect(const QString &path) const
+{
+    if (path != QLatin1String(ObjectPath))
+        return QString();
+    QString xml = QStringLiteral("  <interface name=\"%1\">\n").arg(QLatin1String(InterfaceName));
+    for (const Method &method : kMethods) {
+        xml += QStringLiteral("    <method name=\"%1\">\n").arg(QLatin1String(method.name));
+        if (*method.signature)
+            xml += QStringLiteral("      <arg name=\"value\" type=\"%1\" direction=\"in\"/>\n")
+                       .arg(QLatin1String(method.signature));
+        else
+            xml += QStringLiteral("      <arg name=\"ship\" type=\"i\" direction=\"out\"/>\n");
+        xml += QStringLiteral("    </method>\n");
+    }
+    xml += QStringLiteral("  </interface>\n");
+    return xml;
+}
+
+bool UtilityDaemon::handleMessage(const QDBusMessage &message, const QDBusConnection &connection)
+{
+    if (message.type() != QDBusMessage::MethodCallMessage)
+        return false;
+    const QString interface = message.interface();
+    // Leave Introspectable and unknown interfaces to QtDBus' own replies.
+    if (!interface.isEmpty() && interface != QLatin1String(InterfaceName))
+        return false;
+    if (interface.isEmpty() && !findMethod(message.member()))
+        return false;
+
+    const QDBusMessage reply = dispatch(message);
+    if (reply.type() == QDBusMessage::ErrorMessage)
+        qCWarning(lcUtilityd).noquote() << message.member() << "failed:" << reply.errorName()
+                                        << reply.errorMessage();
+    if (message.isReplyRequired())
+        connection.send(reply);
+    return true;
+}
+
+QDBusMessage UtilityDaemon::dispatch(const QDBusMessage &call)
+{
+    const Method *method = findMethod(call.member());
+    if (!method) {
+        return call.createErrorReply(
+            QDBusError::UnknownMethod,
+            QStringLiteral("No method %1 in %2").arg(call.member(), QLatin1String(InterfaceName)));
+    }
+    if (call.signature() != QLatin1String(method->signature)) {
+        return call.createErrorReply(QDBusError::InvalidArgs,
+                                     QStringLiteral("%1 takes signature '%2', not '%3'")
+                                         .arg(call.member(), QLatin1String(method->signature),
+                                              call.signature()));
+    }
+
+    if (!method->stateKey)
+        return call.createReply(QVariant::fromValue<qint32>(readShipVariant()));
+
+    const QVariant argument = call.arguments().constFirst();
+    if (call.member() == QLatin1String("setDisplayBrightness"))
+        return setBrightness(call, argument.toUInt());
+    return storeValue(call, QLatin1String(method->stateKey), QJsonValue::fromVariant(argument));
+}
+
+QDBusMessage UtilityDaemon::setBrightness(const QDBusMessage &call, quint32 level)
+{
+    QString error;
+    const int written = m_backlight.setLevel(level, &error);
+    if (written < 0)
+        return call.createErrorReply(QDBusError::Failed, error);
+    qCInfo(lcUtilityd) << "brightness level" << level << "written as" << written << "to"
+                       << m_backlight.deviceDir();
+    return storeValue(call, QStringLiteral("displayBrightness"), Backlight::clampLevel(level));
+}
+
+QDBusMessage UtilityDaemon::storeValue(const QDBusMessage &call, const QString &key,
+                                       const QJsonValue &value)
+{
+    QString error;
+    if (!m_state.setValue(key, value, &error))
+        return call.createErrorReply(QDBusError::Failed, error);
+    qCInfo(lcUtilityd).noquote() << key << "=" << value.toVariant().toString();
+    return call.createReply();
+}
+
+qint32 UtilityDaemon::readShipVariant() const
+{
+    QProcess tool;
+    tool.start(QStringLiteral("fw_printenv"), {QStringLiteral("-n"), QStringLiteral("vhShip")},
+               QIODevice::ReadOnly);
+    if (!tool.waitForFinished(kToolTimeoutMs)) {
+        qCWarning(lcUtilityd) << "fw_printenv -n vhShip:" << tool.errorString()
+                              << "; shipping variant taken as 0";
+        tool.kill();
+        tool.waitForFinished(kToolTimeoutMs);
+        return 0;
+    }
+    // Not set: fw_printenv fails and prints nothing on standard output.
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return 0;
+    bool ok = false;
+    const qint32 variant = tool.readAllStandardOutput().trimmed().toInt(&ok);
+    return ok ? variant : 0;
+}

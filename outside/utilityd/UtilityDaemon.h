@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Backlight.h"
+#include "StateFile.h"
+
+#include <QDBusVirtualObject>
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcUtilityd)
+
+// The object at "/" of the utility daemon. It handles the raw messages itself
+// so that a call with the right name but the wrong argument types gets a
+// clean InvalidArgs error instead of QtDBus' generic "no such method".
+class UtilityDaemon : public QDBusVirtualObject
+{
+    Q_OBJECT
+public:
+    static constexpr const char *ServiceName = "com.varnholt.VHUtilityd";
+    static constexpr const char *ObjectPath = "/";
+    static constexpr const char *InterfaceName = "local.VHUtilityd.UtilityDaemon";
+
+    UtilityDaemon(const QString &backlightClassDir, const QString &stateFilePath,
+                  QObject *parent = nullptr);
+
+    // Reads the state file and puts the stored brightness back on the panel,
+    // which the kernel resets at every boot.
+    void restore();
+
+    QString introspect(const QString &path) const override;
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override;
+
+private:
+    QDBusMessage dispatch(const QDBusMessage &call);
+    QDBusMessage setBrightness(const QDBusMessage &call, quint32 level);
+    QDBusMessage storeValue(const QDBusMessage &call, const QString &key, const QJsonValue &value);
+    qint32 readShipVariant() const;
+
+    Backlight m_backlight;
+    StateFile m_state;
+};
