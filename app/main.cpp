@@ -1,3 +1,4 @@
+#include "ApplicationIdentity.h"
 #include "CommandLine.h"
 #include "VHLogger.h"
 
@@ -9,8 +10,8 @@ int main(int argc, char *argv[])
 {
     setupLogger();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.0.5.5"));
-    QCoreApplication::setApplicationName(QStringLiteral("VHSettings"));
+    QCoreApplication::setApplicationVersion(ApplicationIdentity::version);
+    QCoreApplication::setApplicationName(ApplicationIdentity::name);
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

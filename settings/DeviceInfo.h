@@ -7,8 +7,6 @@
 // how the print-head offsets answer is cut into the two heads' lines.
 namespace DeviceInfo {
 
-inline const QString softwareVersion = QStringLiteral("3.0.5.5");
-
 struct Command
 {
     QString program; // empty: nothing is run for the field

@@ -1,6 +1,7 @@
 #include "VHSettingsMain.h"
 
 #include "AnalyticsLibrary.h"
+#include "ApplicationIdentity.h"
 #include "BoundedCommand.h"
 #include "ClockRequestQueue.h"
 #include "DeviceInfo.h"
@@ -194,8 +195,7 @@ bool VHSettingsMain::isMilitaryShipped()
 
     qDebug() << UtilityDaemon::getShipErrorText << reply.error();
 
-    bootloaderProcess = new QProcess(this);
-    QByteArray output = BoundedCommand::run(bootloaderProcess, QStringLiteral("fw_printenv"),
+    QByteArray output = BoundedCommand::run(newBootloaderProcess(), QStringLiteral("fw_printenv"),
                                             {QStringLiteral("-n"), QStringLiteral("vhShip")});
     const int nul = output.indexOf('\0');
     if (nul >= 0)
@@ -250,11 +250,17 @@ void VHSettingsMain::setKeyboardLanguage(int layoutIndex)
 QString VHSettingsMain::getAboutInfo(int field)
 {
     if (field == VHSettingsAboutInfoFields::VERSION_NUMBERS)
-        return DeviceInfo::softwareVersion;
+        return ApplicationIdentity::version;
     const DeviceInfo::Command command = DeviceInfo::commandFor(field);
     if (command.program.isEmpty())
         return QString();
 
+    return QString::fromUtf8(
+        BoundedCommand::run(newBootloaderProcess(), command.program, command.arguments));
+}
+
+QProcess *VHSettingsMain::newBootloaderProcess()
+{
     // Free the previous query's process object instead of keeping one per
     // call; one that is still running is freed when it ends.
     if (bootloaderProcess) {
@@ -266,8 +272,7 @@ QString VHSettingsMain::getAboutInfo(int field)
                     bootloaderProcess, &QObject::deleteLater);
     }
     bootloaderProcess = new QProcess(this);
-    return QString::fromUtf8(
-        BoundedCommand::run(bootloaderProcess, command.program, command.arguments));
+    return bootloaderProcess;
 }
 
 QStringList VHSettingsMain::formatOffsets()

@@ -187,6 +187,7 @@ private:
     Q_DISABLE_COPY(VHSettingsMain)
 
     void callUtilityDaemon(const QString &settingKey, const QVariant &settingValue);
+    QProcess *newBootloaderProcess();
     void startLocalServer();
 
 
