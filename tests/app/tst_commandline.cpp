@@ -1,8 +1,8 @@
+#include "ProgramRun.h"
 #include "TestHome.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QtTest>
 
 #include "VHSettingsCatalogue.h"
@@ -14,25 +14,14 @@ class TestCommandLine : public QObject
     Q_OBJECT
 
 private:
-    struct Run
-    {
-        int exitCode = -1;
-        QByteArray out;
-        QByteArray err;
-    };
+    using Run = ProgramRun;
 
     static Run run(const QStringList &arguments)
     {
-        QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // Keep the daemon's absence out of the captured stderr.
         env.insert("QT_LOGGING_RULES", "default.debug=false");
-        process.setProcessEnvironment(env);
-        process.start(VHSETTINGS_EXE, arguments);
-        if (!process.waitForFinished(10000))
-            return {};
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
+        return ProgramRun::of(VHSETTINGS_EXE, arguments, env);
     }
 
 private slots:

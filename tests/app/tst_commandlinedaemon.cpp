@@ -1,4 +1,5 @@
 #include "PrivateBus.h"
+#include "ProgramRun.h"
 #include "TestHome.h"
 
 #include <QDir>
@@ -14,21 +15,11 @@ class TestCommandLineDaemon : public QObject
     Q_OBJECT
 
 private:
-    struct Run
-    {
-        int exitCode = -1;
-        QByteArray out;
-        QByteArray err;
-    };
+    using Run = ProgramRun;
 
     static Run run(const QStringList &arguments)
     {
-        QProcess process;
-        process.start(VHSETTINGS_EXE, arguments);
-        if (!process.waitForFinished(10000))
-            return {};
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
+        return ProgramRun::of(VHSETTINGS_EXE, arguments);
     }
 
     static QByteArray readFile(const QString &path)
