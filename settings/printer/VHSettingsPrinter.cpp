@@ -1,0 +1,464 @@
+#include "VHSettingsPrinter.h"
+
+#include "CupsSupport.h"
+#include "Preset.h"
+#include "PresetList.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QProcess>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+Q_LOGGING_CATEGORY(lcPrinter, "vh.settings.printer")
+
+namespace {
+
+const QString kQueueName = QStringLiteral("Tundrel");
+const QString kSamplePresetName = QStringLiteral("Sample Preset");
+
+struct CodeText
+{
+    const char *text; // untranslated, context "QObject"
+    int code;
+};
+
+// "Landscape" is code 5 and "Landscape 180" code 4, not the reverse: the
+// printer page maps stored codes to list positions by this pairing.
+const CodeText kOrientations[] = {
+    {QT_TRANSLATE_NOOP("QObject", "Landscape"), 5},
+    {QT_TRANSLATE_NOOP("QObject", "Portrait"), 6},
+    {QT_TRANSLATE_NOOP("QObject", "Landscape 180"), 4},
+    {QT_TRANSLATE_NOOP("QObject", "Portrait 180"), 3},
+};
+
+const CodeText kCutOptions[] = {
+    {QT_TRANSLATE_NOOP("QObject", "No Cut"), 0},
+    {QT_TRANSLATE_NOOP("QObject", "Cut After Page"), 1},
+    {QT_TRANSLATE_NOOP("QObject", "Cut After Job"), 2},
+};
+
+struct DitherMethod
+{
+    const char *prefix; // a method name, never translated
+    bool ordered;       // takes the "Ordered Dither" suffix
+    int code;
+};
+
+const DitherMethod kDitherMethods[] = {
+    {"Floyd-Steinberg ", false, 16}, {"JaJuNi ", false, 17}, {"Stucki ", false, 18},
+    {"Burkes ", false, 20},          {"Atkinson ", false, 21}, {"Sierra ", false, 24},
+    {"Sierra2 ", false, 25},         {"Bayer ", true, 32},     {"Yliluoma ", true, 33},
+    {"Threshold (No) ", false, 0},
+};
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+QString textForCode(const QMap<QString, int> &map, int code)
+{
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        if (it.value() == code)
+            return it.key();
+    }
+    return QString();
+}
+
+std::optional<int> parsedInt(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+int toInt(const QString &text)
+{
+    return parsedInt(text).value_or(0);
+}
+
+// Truncation toward zero; values outside int would be undefined behaviour.
+int truncated(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    const double whole = std::trunc(value);
+    if (whole >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (whole <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(whole);
+}
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// The element after the first one equal to name. A name in last place has
+// no value and counts as missing.
+std::optional<QString> optionValue(const QStringList &options, const QString &name)
+{
+    const int at = options.indexOf(name);
+    if (at < 0 || at + 1 >= options.size())
+        return std::nullopt;
+    return options.at(at + 1);
+}
+
+QString withTrailingSlash(const QString &folder)
+{
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+} // namespace
+
+VHSettingsPrinter::VHSettingsPrinter(QObject *parent, const QString &testPageFolder)
+    : QObject(parent)
+    , testPageFolder(withTrailingSlash(testPageFolder))
+{
+    ditherSuffix = QCoreApplication::translate("QObject", "Dither", "Dither method name");
+    orderedDitherSuffix =
+        QCoreApplication::translate("QObject", "Ordered Dither", "Ordered Dither method name");
+
+    cupsSupport = std::make_unique<CupsSupport>(kQueueName);
+
+    populateOrientationMap();
+    populateDitheringMap();
+    populateCutOptionsMap();
+
+    negative = cupsSupport->getInverse();
+    mirror = cupsSupport->getMirror();
+    overprint = cupsSupport->getOverprint();
+    whitebase = cupsSupport->getWhiteBase();
+
+    orientationEnum = cupsSupport->getOrientation();
+    orientationOption = textForCode(orientationMap, orientationEnum);
+
+    ditheringMethod = textForCode(ditheringMap, cupsSupport->getDithering());
+
+    cutEnum = toInt(cupsSupport->getPpdOption("CutMedia"));
+    cutOption = textForCode(cutOptionsMap, cutEnum);
+
+    head1HeatOffset = cupsSupport->getColorHeadOffset(1);
+    head2HeatOffset = cupsSupport->getColorHeadOffset(2);
+
+    orientationComboBoxModel = orientationMap.keys();
+    cutComboBoxModel = cutOptionsMap.keys();
+    ditheringComboBoxModel = ditheringMap.keys();
+
+    backfeedOffset = truncated(cupsSupport->getStop());
+    feedOffset = cupsSupport->getFeed();
+    horizontal1Offset = cupsSupport->getOffsetH1();
+    horizontal2Offset = cupsSupport->getOffsetH2();
+    vertical1Offset = cupsSupport->getOffsetV1();
+    vertical2Offset = cupsSupport->getOffsetV2();
+    r1Tension = cupsSupport->getR1Tension();
+    r2Tension = cupsSupport->getR2Tension();
+    ribbonSaver = cupsSupport->getRibbonSaver();
+
+    presetList = std::make_unique<PresetList>(kQueueName, true);
+}
+
+VHSettingsPrinter::~VHSettingsPrinter() = default;
+
+QString VHSettingsPrinter::defaultTestPageFolder()
+{
+    return QStringLiteral("/usr/share/data/Varnholt/TestPages/Tundrel/");
+}
+
+void VHSettingsPrinter::populateOrientationMap()
+{
+    for (const CodeText &entry : kOrientations)
+        orientationMap.insert(translated(entry.text), entry.code);
+}
+
+void VHSettingsPrinter::populateDitheringMap()
+{
+    for (const DitherMethod &method : kDitherMethods) {
+        ditheringMap.insert(QLatin1String(method.prefix)
+                                + (method.ordered ? orderedDitherSuffix : ditherSuffix),
+                            method.code);
+    }
+}
+
+void VHSettingsPrinter::populateCutOptionsMap()
+{
+    for (const CodeText &entry : kCutOptions)
+        cutOptionsMap.insert(translated(entry.text), entry.code);
+}
+
+void VHSettingsPrinter::printTestPage(double supplyWidth)
+{
+    // Strict comparisons: a 6.0 supply takes the 6x6 page; NaN the 4x4 one.
+    QString file;
+    if (supplyWidth > 6.0)
+        file = QStringLiteral("testpage_9x9.elly");
+    else if (supplyWidth > 4.0)
+        file = QStringLiteral("testpage_6x6.elly");
+    else
+        file = QStringLiteral("testpage_4x4.elly");
+
+    const QString path = testPageFolder + file;
+    if (!QProcess::startDetached(QStringLiteral("lp"), {QStringLiteral("-d"), kQueueName, path}))
+        qCWarning(lcPrinter) << "cannot start lp for test page" << path;
+}
+
+void VHSettingsPrinter::setBackfeedOffset(int backfeedOffset)
+{
+    cupsSupport->setStop(static_cast<double>(backfeedOffset));
+}
+
+void VHSettingsPrinter::setCutOption(QString cutOptionName)
+{
+    const int code = cutOptionsMap.value(cutOptionName, 0);
+    cupsSupport->setCut(code);
+    cutEnum = code;
+    emit cutEnumChanged(code);
+}
+
+void VHSettingsPrinter::setDitheringMethod(QString ditheringName)
+{
+    cupsSupport->setDithering(ditheringMap.value(ditheringName, 0));
+}
+
+void VHSettingsPrinter::setFeedOffset(int feedOffset)
+{
+    cupsSupport->setFeed(feedOffset);
+}
+
+void VHSettingsPrinter::setHead1HeatOffset(int heatOffset)
+{
+    cupsSupport->setColorHeadOffset(heatOffset, 1);
+}
+
+void VHSettingsPrinter::setHead2HeatOffset(int heatOffset)
+{
+    cupsSupport->setColorHeadOffset(heatOffset, 2);
+}
+
+void VHSettingsPrinter::setHorizontal1Offset(int horizontal1Offset)
+{
+    cupsSupport->setOffsetH1(horizontal1Offset);
+}
+
+void VHSettingsPrinter::setHorizontal2Offset(int horizontal2Offset)
+{
+    cupsSupport->setOffsetH2(horizontal2Offset);
+}
+
+void VHSettingsPrinter::setMirror(bool mirror)
+{
+    cupsSupport->setMirror(mirror);
+}
+
+void VHSettingsPrinter::setNegative(bool negative)
+{
+    cupsSupport->setInverse(negative);
+}
+
+void VHSettingsPrinter::setOverprint(bool overprint)
+{
+    cupsSupport->setOverprint(overprint);
+}
+
+void VHSettingsPrinter::setWhitebase(bool whitebase)
+{
+    cupsSupport->setWhiteBase(whitebase);
+}
+
+void VHSettingsPrinter::setPrintOrientation(QString orientationName)
+{
+    const int code = orientationMap.value(orientationName, 0);
+    cupsSupport->setOrientation(static_cast<CupsSupport::_CupsOrientation>(code));
+    orientationEnum = code;
+    emit orientationEnumChanged(code);
+}
+
+void VHSettingsPrinter::setVertical1Offset(int vertical1Offset)
+{
+    cupsSupport->setOffsetV1(vertical1Offset);
+}
+
+void VHSettingsPrinter::setVertical2Offset(int vertical2Offset)
+{
+    cupsSupport->setOffsetV2(vertical2Offset);
+}
+
+void VHSettingsPrinter::setR1Tension(int r1Tension)
+{
+    cupsSupport->setR1Tension(r1Tension);
+}
+
+void VHSettingsPrinter::setR2Tension(int r2Tension)
+{
+    cupsSupport->setR2Tension(r2Tension);
+}
+
+void VHSettingsPrinter::setRibbonSaver(bool ribbonSaver)
+{
+    cupsSupport->setRibbonSaver(ribbonSaver);
+}
+
+bool VHSettingsPrinter::addPreset(QString presetName)
+{
+    const QString suffixedName = presetName + QStringLiteral("_p");
+
+    // From the back-end's present values, not the snapshot in the members;
+    // only the cut code has no getter there.
+    const QStringList options{
+        QStringLiteral("orientation-requested"), QString::number(cupsSupport->getOrientation()),
+        QStringLiteral("MirrorPrint"), boolText(cupsSupport->getMirror()),
+        QStringLiteral("NegativePrint"), boolText(cupsSupport->getInverse()),
+        QStringLiteral("Overprint"), boolText(cupsSupport->getOverprint()),
+        QStringLiteral("WhiteBase"), boolText(cupsSupport->getWhiteBase()),
+        QStringLiteral("CutMedia"), QString::number(cutEnum),
+        QStringLiteral("Hoffset1"), QString::number(cupsSupport->getOffsetH1()),
+        QStringLiteral("Hoffset2"), QString::number(cupsSupport->getOffsetH2()),
+        QStringLiteral("Voffset1"), QString::number(cupsSupport->getOffsetV1()),
+        QStringLiteral("Voffset2"), QString::number(cupsSupport->getOffsetV2()),
+        QStringLiteral("Feed"), QString::number(cupsSupport->getFeed()),
+        QStringLiteral("Stop"), QString::asprintf("%g", cupsSupport->getStop()),
+        QStringLiteral("Dithering"), QString::number(cupsSupport->getDithering()),
+        QStringLiteral("head1Offset"), QString::number(cupsSupport->getColorHeadOffset(1)),
+        QStringLiteral("head2Offset"), QString::number(cupsSupport->getColorHeadOffset(2)),
+        QStringLiteral("R1TensionAdjust"), QString::number(cupsSupport->getR1Tension()),
+        QStringLiteral("R2TensionAdjust"), QString::number(cupsSupport->getR2Tension()),
+        QStringLiteral("RibbonSaver"),
+        cupsSupport->getRibbonSaver() ? QStringLiteral("Enabled") : QStringLiteral("Disabled"),
+    };
+
+    const int index = presetList->applyLastPresetIndex();
+    auto *preset = new Preset(kQueueName, suffixedName, Preset::STATE_USER, options, presetName,
+                              QString(), index, presetList.get());
+    presetList->addPreset(preset);
+    presetList->setCurrentPreset(preset);
+    presetList->save(presetList->getPredefinedPresetNames());
+    return true;
+}
+
+void VHSettingsPrinter::deletePreset(QString presetName)
+{
+    if (presetName.isEmpty())
+        return;
+    const QString next = presetList->deletePreset(presetList->findPreset(presetName));
+    presetList->setCurrentPreset(presetList->findPreset(next));
+    presetList->save(presetList->getPredefinedPresetNames());
+}
+
+QStringList VHSettingsPrinter::populatePresetList()
+{
+    QStringList names = presetList->getUserPresetNames();
+    names.removeAll(kSamplePresetName);
+    const QStringList predefined = presetList->getPredefinedPresetNames();
+    if (predefined.size() > 2)
+        names.prepend(predefined.first());
+    return names;
+}
+
+QStringList VHSettingsPrinter::loadPreset(QString presetName)
+{
+    Preset *preset = presetList->findPreset(presetName);
+    if (!preset)
+        return QStringList();
+    const QStringList options = preset->options();
+    if (options.isEmpty())
+        return options;
+
+    auto flag = [&options](const char *name) {
+        return optionValue(options, QLatin1String(name)) == QStringLiteral("True");
+    };
+    auto number = [&options](const char *name) {
+        return toInt(optionValue(options, QLatin1String(name)).value_or(QString()));
+    };
+
+    negative = flag("NegativePrint");
+    setNegative(negative);
+    mirror = flag("MirrorPrint");
+    setMirror(mirror);
+    overprint = flag("Overprint");
+    setOverprint(overprint);
+    whitebase = flag("WhiteBase");
+    setWhitebase(whitebase);
+
+    head1HeatOffset = number("head1Offset");
+    setHead1HeatOffset(head1HeatOffset);
+    head2HeatOffset = number("head2Offset");
+    setHead2HeatOffset(head2HeatOffset);
+    horizontal1Offset = number("Hoffset1");
+    setHorizontal1Offset(horizontal1Offset);
+    horizontal2Offset = number("Hoffset2");
+    setHorizontal2Offset(horizontal2Offset);
+    vertical1Offset = number("Voffset1");
+    setVertical1Offset(vertical1Offset);
+    vertical2Offset = number("Voffset2");
+    setVertical2Offset(vertical2Offset);
+    backfeedOffset = number("Stop");
+    setBackfeedOffset(backfeedOffset);
+    feedOffset = number("Feed");
+    setFeedOffset(feedOffset);
+    r1Tension = number("R1TensionAdjust");
+    setR1Tension(r1Tension);
+    r2Tension = number("R2TensionAdjust");
+    setR2Tension(r2Tension);
+
+    const char *orientationText = nullptr;
+    if (const auto value = optionValue(options, QStringLiteral("orientation-requested"))) {
+        switch (parsedInt(*value).value_or(-1)) {
+        case 3: orientationText = "Portrait 180"; break;
+        case 4: orientationText = "Landscape 180"; break;
+        case 5: orientationText = "Landscape"; break;
+        case 6: orientationText = "Portrait"; break;
+        default: break;
+        }
+    } else {
+        orientationText = "Landscape";
+    }
+    if (orientationText) {
+        const QString text = translated(orientationText);
+        setPrintOrientation(text);
+        orientationOption = text;
+    }
+
+    std::optional<QString> ditheringText;
+    if (const auto value = optionValue(options, QStringLiteral("Dithering"))) {
+        const std::optional<int> code = parsedInt(*value);
+        for (const DitherMethod &method : kDitherMethods) {
+            if (code && method.code == *code) {
+                ditheringText = QLatin1String(method.prefix)
+                                + (method.ordered ? orderedDitherSuffix : ditherSuffix);
+                break;
+            }
+        }
+    } else {
+        ditheringText = QStringLiteral("Atkinson ") + ditherSuffix;
+    }
+    if (ditheringText) {
+        setDitheringMethod(*ditheringText);
+        ditheringMethod = *ditheringText;
+    }
+
+    const char *cutText = nullptr;
+    if (const auto value = optionValue(options, QStringLiteral("CutMedia"))) {
+        switch (parsedInt(*value).value_or(-1)) {
+        case 0: cutText = "No Cut"; break;
+        case 1: cutText = "Cut After Page"; break;
+        case 2: cutText = "Cut After Job"; break;
+        default: break;
+        }
+    } else {
+        cutText = "Cut After Page";
+    }
+    if (cutText) {
+        const QString text = translated(cutText);
+        setCutOption(text);
+        cutOption = text;
+    }
+
+    presetList->setCurrentPreset(preset);
+    return options;
+}
