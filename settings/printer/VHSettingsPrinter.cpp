@@ -3,6 +3,7 @@
 #include "CupsSupport.h"
 #include "Preset.h"
 #include "PresetList.h"
+#include "PrintOptionTables.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -16,43 +17,10 @@ Q_LOGGING_CATEGORY(lcPrinter, "vh.settings.printer")
 
 namespace {
 
+using namespace PrintOptionTables;
+
 const QString kQueueName = QStringLiteral("Tundrel");
 const QString kSamplePresetName = QStringLiteral("Sample Preset");
-
-struct CodeText
-{
-    const char *text; // untranslated, context "QObject"
-    int code;
-};
-
-// "Landscape" is code 5 and "Landscape 180" code 4, not the reverse: the
-// printer page maps stored codes to list positions by this pairing.
-const CodeText kOrientations[] = {
-    {QT_TRANSLATE_NOOP("QObject", "Landscape"), 5},
-    {QT_TRANSLATE_NOOP("QObject", "Portrait"), 6},
-    {QT_TRANSLATE_NOOP("QObject", "Landscape 180"), 4},
-    {QT_TRANSLATE_NOOP("QObject", "Portrait 180"), 3},
-};
-
-const CodeText kCutOptions[] = {
-    {QT_TRANSLATE_NOOP("QObject", "No Cut"), 0},
-    {QT_TRANSLATE_NOOP("QObject", "Cut After Page"), 1},
-    {QT_TRANSLATE_NOOP("QObject", "Cut After Job"), 2},
-};
-
-struct DitherMethod
-{
-    const char *prefix; // a method name, never translated
-    bool ordered;       // takes the "Ordered Dither" suffix
-    int code;
-};
-
-const DitherMethod kDitherMethods[] = {
-    {"Floyd-Steinberg ", false, 16}, {"JaJuNi ", false, 17}, {"Stucki ", false, 18},
-    {"Burkes ", false, 20},          {"Atkinson ", false, 21}, {"Sierra ", false, 24},
-    {"Sierra2 ", false, 25},         {"Bayer ", true, 32},     {"Yliluoma ", true, 33},
-    {"Threshold (No) ", false, 0},
-};
 
 QString translated(const char *text)
 {
@@ -80,6 +48,15 @@ int toInt(const QString &text)
     return parsedInt(text).value_or(0);
 }
 
+// The table entry a preset's value text names; none for a text that is no
+// integer.
+template <typename Entry, size_t N>
+const Entry *entryFor(const Entry (&table)[N], const QString &value)
+{
+    const std::optional<int> code = parsedInt(value);
+    return code ? find(table, *code) : nullptr;
+}
+
 // Truncation toward zero; values outside int would be undefined behaviour.
 int truncated(double value)
 {
@@ -91,6 +68,12 @@ int truncated(double value)
     if (whole <= static_cast<double>(std::numeric_limits<int>::min()))
         return std::numeric_limits<int>::min();
     return static_cast<int>(whole);
+}
+
+QString ditherText(const DitherMethod &method, const QString &ditherSuffix,
+                   const QString &orderedDitherSuffix)
+{
+    return QLatin1String(method.prefix) + (method.ordered ? orderedDitherSuffix : ditherSuffix);
 }
 
 QString boolText(bool value)
@@ -117,9 +100,9 @@ QString withTrailingSlash(const QString &folder)
 
 } // namespace
 
-VHSettingsPrinter::VHSettingsPrinter(QObject *parent, const QString &testPageFolder)
+VHSettingsPrinter::VHSettingsPrinter(QObject *parent, const QString &testPages)
     : QObject(parent)
-    , testPageFolder(withTrailingSlash(testPageFolder))
+    , testPageFolder(withTrailingSlash(testPages))
 {
     ditherSuffix = QCoreApplication::translate("QObject", "Dither", "Dither method name");
     orderedDitherSuffix =
@@ -173,22 +156,19 @@ QString VHSettingsPrinter::defaultTestPageFolder()
 
 void VHSettingsPrinter::populateOrientationMap()
 {
-    for (const CodeText &entry : kOrientations)
+    for (const CodeText &entry : orientations)
         orientationMap.insert(translated(entry.text), entry.code);
 }
 
 void VHSettingsPrinter::populateDitheringMap()
 {
-    for (const DitherMethod &method : kDitherMethods) {
-        ditheringMap.insert(QLatin1String(method.prefix)
-                                + (method.ordered ? orderedDitherSuffix : ditherSuffix),
-                            method.code);
-    }
+    for (const DitherMethod &method : ditherMethods)
+        ditheringMap.insert(ditherText(method, ditherSuffix, orderedDitherSuffix), method.code);
 }
 
 void VHSettingsPrinter::populateCutOptionsMap()
 {
-    for (const CodeText &entry : kCutOptions)
+    for (const CodeText &entry : cutOptions)
         cutOptionsMap.insert(translated(entry.text), entry.code);
 }
 
@@ -406,55 +386,37 @@ QStringList VHSettingsPrinter::loadPreset(QString presetName)
     r2Tension = number("R2TensionAdjust");
     setR2Tension(r2Tension);
 
-    const char *orientationText = nullptr;
-    if (const auto value = optionValue(options, QStringLiteral("orientation-requested"))) {
-        switch (parsedInt(*value).value_or(-1)) {
-        case 3: orientationText = "Portrait 180"; break;
-        case 4: orientationText = "Landscape 180"; break;
-        case 5: orientationText = "Landscape"; break;
-        case 6: orientationText = "Portrait"; break;
-        default: break;
-        }
-    } else {
-        orientationText = "Landscape";
-    }
-    if (orientationText) {
-        const QString text = translated(orientationText);
+    // Missing names take the defaults below; values outside the tables,
+    // including texts that are no integer, leave the option alone.
+    const CodeText *orientation = nullptr;
+    if (const auto value = optionValue(options, QStringLiteral("orientation-requested")))
+        orientation = entryFor(orientations, *value);
+    else
+        orientation = find(orientations, 5); // "Landscape"
+    if (orientation) {
+        const QString text = translated(orientation->text);
         setPrintOrientation(text);
         orientationOption = text;
     }
 
-    std::optional<QString> ditheringText;
-    if (const auto value = optionValue(options, QStringLiteral("Dithering"))) {
-        const std::optional<int> code = parsedInt(*value);
-        for (const DitherMethod &method : kDitherMethods) {
-            if (code && method.code == *code) {
-                ditheringText = QLatin1String(method.prefix)
-                                + (method.ordered ? orderedDitherSuffix : ditherSuffix);
-                break;
-            }
-        }
-    } else {
-        ditheringText = QStringLiteral("Atkinson ") + ditherSuffix;
-    }
-    if (ditheringText) {
-        setDitheringMethod(*ditheringText);
-        ditheringMethod = *ditheringText;
+    const DitherMethod *dithering = nullptr;
+    if (const auto value = optionValue(options, QStringLiteral("Dithering")))
+        dithering = entryFor(ditherMethods, *value);
+    else
+        dithering = find(ditherMethods, 21); // "Atkinson "
+    if (dithering) {
+        const QString text = ditherText(*dithering, ditherSuffix, orderedDitherSuffix);
+        setDitheringMethod(text);
+        ditheringMethod = text;
     }
 
-    const char *cutText = nullptr;
-    if (const auto value = optionValue(options, QStringLiteral("CutMedia"))) {
-        switch (parsedInt(*value).value_or(-1)) {
-        case 0: cutText = "No Cut"; break;
-        case 1: cutText = "Cut After Page"; break;
-        case 2: cutText = "Cut After Job"; break;
-        default: break;
-        }
-    } else {
-        cutText = "Cut After Page";
-    }
-    if (cutText) {
-        const QString text = translated(cutText);
+    const CodeText *cut = nullptr;
+    if (const auto value = optionValue(options, QStringLiteral("CutMedia")))
+        cut = entryFor(cutOptions, *value);
+    else
+        cut = find(cutOptions, 1); // "Cut After Page"
+    if (cut) {
+        const QString text = translated(cut->text);
         setCutOption(text);
         cutOption = text;
     }

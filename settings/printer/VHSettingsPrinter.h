@@ -41,9 +41,9 @@ class VHSettingsPrinter : public QObject
     Q_PROPERTY(int r2Tension READ getR2Tension NOTIFY r2TensionChanged)
 
 public:
-    // testPageFolder is fixed for the product; tests pass their own folder.
+    // The test-page folder is fixed for the product; tests pass their own.
     explicit VHSettingsPrinter(QObject *parent = nullptr,
-                               const QString &testPageFolder = defaultTestPageFolder());
+                               const QString &testPages = defaultTestPageFolder());
     ~VHSettingsPrinter() override;
 
     static QString defaultTestPageFolder();
