@@ -13,7 +13,7 @@ packages=(
   cups cups-client cups-bsd libcups2-dev
   libubootenv-tool u-boot-tools
   xvfb xauth
-  python3-fonttools fonts-material-design-icons-iconfont
+  python3-fonttools fonts-material-design-icons-iconfont fonts-inter fontconfig
 )
 
 missing=()
