@@ -1,0 +1,50 @@
+#include "VHDeviceModel.h"
+#include "VHGeneralClassAppLauncher.h"
+
+#include <QFontDatabase>
+#include <QLoggingCategory>
+#include <QQmlEngine>
+#include <QQmlExtensionPlugin>
+#include <QUrl>
+
+Q_LOGGING_CATEGORY(lcComponents, "vh.components")
+
+// The shared controls of the appliance's windows. The controls and palettes
+// are QML files beside the qmldir; this plugin adds the C++ singletons and
+// the icon font those files draw their glyphs with.
+class VHComponentsPlugin : public QQmlExtensionPlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QQmlExtensionInterface_iid)
+
+public:
+    void registerTypes(const char *uri) override
+    {
+        qmlRegisterSingletonType<VHDeviceModel>(
+            uri, 1, 0, "VHDeviceModel",
+            [](QQmlEngine *, QJSEngine *) -> QObject * { return new VHDeviceModel; });
+        qmlRegisterSingletonType<VHGeneralClassAppLauncher>(
+            uri, 1, 0, "VHGeneralClassAppLauncher",
+            [](QQmlEngine *, QJSEngine *) -> QObject * { return new VHGeneralClassAppLauncher; });
+    }
+
+    void initializeEngine(QQmlEngine *engine, const char *uri) override
+    {
+        QQmlExtensionPlugin::initializeEngine(engine, uri);
+        static const bool iconFontLoaded = loadIconFont(baseUrl().toLocalFile());
+        Q_UNUSED(iconFontLoaded)
+    }
+
+private:
+    static bool loadIconFont(const QString &moduleDir)
+    {
+        const QString path = moduleDir + QStringLiteral("/VHIcons.ttf");
+        if (QFontDatabase::addApplicationFont(path) < 0) {
+            qCWarning(lcComponents) << "cannot load the icon font" << path;
+            return false;
+        }
+        return true;
+    }
+};
+
+#include "VHComponentsPlugin.moc"

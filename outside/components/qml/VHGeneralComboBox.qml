@@ -1,0 +1,87 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.3
+import librariesqml.VHComponents 1.0
+
+// A drop-down list with 40-pixel rows; long lists scroll.
+ComboBox {
+    id: control
+
+    implicitWidth: VHQmlCommonDefines.comboBoxMinWidth
+    implicitHeight: VHQmlCommonDefines.controlHeight
+    leftPadding: VHQmlCommonDefines.margin
+    rightPadding: VHQmlCommonDefines.touchTarget
+    font.pixelSize: VHQmlCommonDefines.fontSizeControl
+    opacity: enabled ? 1 : VHColorPalette.disabledOpacity
+
+    contentItem: Text {
+        text: control.displayText
+        font: control.font
+        color: VHColorPalette.textPrimary
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+
+    indicator: Text {
+        x: control.width - width - VHQmlCommonDefines.smallMargin
+        anchors.verticalCenter: parent.verticalCenter
+        width: VHQmlCommonDefines.iconSize + VHQmlCommonDefines.smallMargin
+        horizontalAlignment: Text.AlignHCenter
+        text: VHIconPalette.chevronDown
+        font.family: VHIconPalette.fontName
+        font.pixelSize: VHQmlCommonDefines.iconSize
+        color: VHColorPalette.textSecondary
+        rotation: control.popup.visible ? 180 : 0
+    }
+
+    background: Rectangle {
+        radius: VHQmlCommonDefines.buttonRadius
+        color: control.down ? VHColorPalette.controlPressed : VHColorPalette.controlBackground
+        border.width: 1
+        border.color: control.popup.visible ? VHColorPalette.accent : VHColorPalette.controlBorder
+    }
+
+    delegate: ItemDelegate {
+        width: control.popup.width - control.popup.leftPadding - control.popup.rightPadding
+        height: VHQmlCommonDefines.controlHeight
+        highlighted: control.highlightedIndex === index
+
+        contentItem: Text {
+            text: control.textRole ? (Array.isArray(control.model) ? modelData[control.textRole] : model[control.textRole])
+                                   : modelData
+            font: control.font
+            color: index === control.currentIndex ? VHColorPalette.accent : VHColorPalette.textPrimary
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+        }
+        background: Rectangle {
+            color: parent.down || parent.highlighted ? VHColorPalette.controlPressed
+                                                     : VHColorPalette.controlBackground
+        }
+    }
+
+    popup: Popup {
+        y: control.height
+        width: control.width
+        implicitHeight: Math.min(contentItem.implicitHeight + topPadding + bottomPadding,
+                                 VHQmlCommonDefines.popupMaxRows * VHQmlCommonDefines.controlHeight + 2)
+        padding: 1
+
+        contentItem: ListView {
+            clip: true
+            implicitHeight: contentHeight
+            model: control.popup.visible ? control.delegateModel : null
+            currentIndex: control.highlightedIndex
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {
+                policy: parent.contentHeight > parent.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
+        }
+
+        background: Rectangle {
+            radius: VHQmlCommonDefines.buttonRadius
+            color: VHColorPalette.controlBackground
+            border.width: 1
+            border.color: VHColorPalette.controlBorder
+        }
+    }
+}
