@@ -1,10 +1,13 @@
 #include "ApplicationIdentity.h"
 #include "CommandLine.h"
+#include "GuiSession.h"
+#include "QMLUpdatabilityEnums.h"
 #include "VHLogger.h"
 
 #include <QCoreApplication>
-
-#include <cstdio>
+#include <QGuiApplication>
+#include <QUuid>
+#include <qqml.h>
 
 int main(int argc, char *argv[])
 {
@@ -12,16 +15,20 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QCoreApplication::setApplicationVersion(ApplicationIdentity::version);
     QCoreApplication::setApplicationName(ApplicationIdentity::name);
+    qmlRegisterUncreatableType<QMLUpdatabilityEnums>(
+        "librariesqml.VHSettings", 1, 0, "QMLUpdatabilityEnums",
+        QStringLiteral("QMLUpdatabilityEnums is used for Code Completion, No Instantiation"));
+    const QString sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromUtf8(argv[i]));
     CommandLine commandLine(arguments);
 
-    if (commandLine.wantsGui()) {
-        std::fprintf(stderr, "VHSettings: this build has no settings window yet; "
-                             "use -l, -g or -s (see -h)\n");
-        return 0;
-    }
-    return commandLine.runConsole(argc, argv);
+    if (!commandLine.wantsGui())
+        return commandLine.runConsole(argc, argv);
+
+    QGuiApplication app(argc, argv);
+    GuiSession session(commandLine.startTab(), sessionId);
+    return session.exec();
 }

@@ -5,14 +5,14 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qttools5-dev-tools
+  qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qttools5-dev-tools qttools5-dev
   qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
   qml-module-qtquick-window2 qml-module-qtgraphicaleffects qml-module-qttest
   qml-module-qtqml-models2 libqt5svg5
   dbus dbus-x11
   cups cups-client cups-bsd libcups2-dev
   libubootenv-tool u-boot-tools
-  xvfb xauth
+  xvfb xauth xdotool libgl1-mesa-dri
   python3-fonttools fonts-material-design-icons-iconfont fonts-inter fontconfig
 )
 

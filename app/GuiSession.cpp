@@ -1,0 +1,105 @@
+#include "GuiSession.h"
+
+#include "AnalyticsLibrary.h"
+#include "ApplicationIdentity.h"
+#include "EthernetClientIPC.h"
+#include "NetworkInterfaces.h"
+#include "SettingsFile.h"
+#include "UpdateHelper.h"
+#include "VHIPCThread.h"
+#include "VHLocaleLanguages.h"
+#include "VHSettingsMain.h"
+#include "VHSettingsPrinter.h"
+#include "WifiClientIPC.h"
+
+#include <QDebug>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QSettings>
+#include <QTranslator>
+
+const QString GuiSession::productTranslationsDir
+    = QStringLiteral("/usr/share/data/Varnholt/translations");
+
+GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &translationsDir)
+    : m_sessionId(sessionId)
+{
+    QGuiApplication::setOrganizationName(QString::fromLatin1(SettingsFile::organization));
+    QGuiApplication::setOrganizationDomain(QStringLiteral("varnholt.com"));
+    QGuiApplication::setFont(QFont(QStringLiteral("_Air Vesk")));
+
+    m_settingsFile = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                 QString::fromLatin1(SettingsFile::organization),
+                                                 QString::fromLatin1(SettingsFile::application));
+    m_locale = std::make_unique<QLocale>(
+        m_settingsFile->value(QStringLiteral("locale/language"), QStringLiteral("en_US")).toString());
+    QLocale::setDefault(*m_locale);
+
+    m_translator = std::make_unique<QTranslator>();
+    // Without a translation the window shows its English texts.
+    m_translator->load(QLocale(), QStringLiteral("corvant"), QStringLiteral("_"), translationsDir);
+    QCoreApplication::installTranslator(m_translator.get());
+
+    m_printer = std::make_unique<VHSettingsPrinter>();
+    m_settings = std::make_unique<VHSettingsMain>(nullptr, true);
+    m_updater = std::make_unique<UpdateHelper>();
+    m_ipc = std::make_unique<VHIPCThread>();
+    m_wifiClient = std::make_unique<WifiClientIPC>();
+    m_networkInterfaces = std::make_unique<NetworkInterfaces>();
+    m_ethernetClient = std::make_unique<EthernetClientIPC>();
+    m_languages = std::make_unique<VHLocaleLanguages>();
+    m_engine = std::make_unique<QQmlApplicationEngine>();
+
+    m_ipc->initializeVHIPCMembers(true);
+
+    QQmlContext *context = m_engine->rootContext();
+    context->setContextProperty(QStringLiteral("SettingsMain"), m_settings.get());
+    context->setContextProperty(QStringLiteral("SettingsPrinter"), m_printer.get());
+    context->setContextProperty(QStringLiteral("UpdateHelperClass"), m_updater.get());
+    context->setContextProperty(QStringLiteral("VHIPCThread"), m_ipc.get());
+    context->setContextProperty(QStringLiteral("WiFiClient"), m_wifiClient.get());
+    context->setContextProperty(QStringLiteral("NetworkInterface"), m_networkInterfaces.get());
+    context->setContextProperty(QStringLiteral("EthernetClient"), m_ethernetClient.get());
+    context->setContextProperty(QStringLiteral("LocaleLanguageClass"), m_languages.get());
+
+    m_updater->checkForNetworkUpdate();
+    m_engine->addImportPath(QStringLiteral("/usr/lib/"));
+
+    sendHit(AnalyticsLibrary::ApplicationStart,
+            QStringLiteral("%1 (%2)").arg(ApplicationIdentity::name).arg(startTab));
+
+    m_component = std::make_unique<QQmlComponent>(m_engine.get(),
+                                                   QUrl(QStringLiteral("qrc:/main.qml")));
+    m_root = m_component->create();
+    if (m_root)
+        m_root->setProperty("currentTab", QVariant::fromValue(startTab));
+    const QList<QQmlError> errors = m_component->errors();
+    for (const QQmlError &error : errors)
+        qDebug() << error.toString();
+}
+
+GuiSession::~GuiSession()
+{
+    delete m_root;
+}
+
+int GuiSession::exec()
+{
+    const int status = QGuiApplication::exec();
+    delete m_root;
+    m_root = nullptr;
+    sendHit(AnalyticsLibrary::ApplicationExit, ApplicationIdentity::name);
+    return status;
+}
+
+void GuiSession::sendHit(int hitType, const QString &applicationName)
+{
+    m_analytics.insert(QStringLiteral("applicationName"), applicationName);
+    m_analytics.insert(QStringLiteral("sessionId"), m_sessionId);
+    m_analytics.insert(QStringLiteral("softwareVersion"), ApplicationIdentity::version);
+    AnalyticsLibrary::sendAnalyticHit(AnalyticsLibrary::AnalyticHitType(hitType), m_analytics);
+}

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Renders every tab of the settings window for the three printer models
+# (plain, Tundrel, VeskMax), in English and in German, to PNG files.
+# Each run gets its own settings home and its own file-backed boot-loader
+# environment holding the model, so nothing of this machine is read or changed.
+# Usage: scripts/screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+out=$(realpath -m "${2:-$build/screenshots}")
+tool="$build/tools/screenshots/vh-screenshots"
+[ -x "$tool" ] || { echo "no $tool; build first" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+
+# A boot-loader environment with vhModel=$1, and fw_printenv wrapped to use it.
+make_device() {
+  local dir=$1 model=$2
+  mkdir -p "$dir/bin"
+  printf 'vhModel=%s\n' "$model" > "$dir/env.txt"
+  mkenvimage -s 0x4000 -o "$dir/env.img" "$dir/env.txt"
+  printf '%s 0x0 0x4000\n' "$dir/env.img" > "$dir/fw_env.config"
+  printf '#!/bin/sh\nexec %s -c %s "$@"\n' "$(command -v fw_printenv)" "$dir/fw_env.config" \
+    > "$dir/bin/fw_printenv"
+  chmod +x "$dir/bin/fw_printenv"
+}
+
+
+for model in Vesk Tundrel VeskMax; do
+  for language in en_US de_DE; do
+    run="$work/$model-$language"
+    mkdir -p -m 700 "$run"
+    make_device "$run" "$model"
+    mkdir -p "$run/home/.config/Varnholt"
+    printf '[locale]\nlanguage=%s\n' "$language" > "$run/home/.config/Varnholt/Corvantis.ini"
+    HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" XDG_DATA_HOME="$run/home/.local/share" \
+    XDG_CACHE_HOME="$run/home/.cache" XDG_RUNTIME_DIR="$run" \
+    PATH="$run/bin:$PATH" QML2_IMPORT_PATH="$build/qml" \
+    FONTCONFIG_FILE="$build/fontconfig/fonts.conf" \
+    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$run/no-bus" QT_QPA_PLATFORM=xcb \
+    QT_LOGGING_RULES="vh.*.debug=false" \
+      xvfb-run -a -s "-screen 0 1024x545x24" \
+      "$tool" "$out" "$build/translations" "${model,,}-${language}"
+  done
+done
+echo "screenshots in $out"

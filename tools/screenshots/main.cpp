@@ -1,0 +1,73 @@
+// Renders the settings window on each of its tabs to PNG files, from the
+// window's own frames. The model and the language come from the device as
+// for the real program (boot-loader environment, settings file), so the
+// caller chooses them through PATH and HOME.
+//
+// Usage: vh-screenshots OUTPUT_DIR TRANSLATIONS_DIR PREFIX
+
+#include "ApplicationIdentity.h"
+#include "GuiSession.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QQuickWindow>
+#include <QUuid>
+
+#include <cstdio>
+
+namespace {
+
+const char *const kTabNames[] = {"general",  "datetime",  "networking", "updates",
+                                 "languages", "users",    "printer",    "alignment",
+                                 "presets",  "about",     "advanced"};
+
+// Lets the page fade finish and the frame after it be drawn.
+void settle(int msecs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < msecs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR TRANSLATIONS_DIR PREFIX\n", argv[0]);
+        return 2;
+    }
+    QCoreApplication::setApplicationName(ApplicationIdentity::name);
+    QCoreApplication::setApplicationVersion(ApplicationIdentity::version);
+    QGuiApplication app(argc, argv);
+    const QString outputDir = QString::fromLocal8Bit(argv[1]);
+    const QString prefix = QString::fromLocal8Bit(argv[3]);
+    QDir().mkpath(outputDir);
+
+    GuiSession session(0, QUuid::createUuid().toString(QUuid::WithoutBraces),
+                       QString::fromLocal8Bit(argv[2]));
+    auto *window = qobject_cast<QQuickWindow *>(session.rootObject());
+    if (!window) {
+        std::fprintf(stderr, "the window did not load\n");
+        return 1;
+    }
+    settle(500);
+
+    int failures = 0;
+    for (int tab = 0; tab < int(std::size(kTabNames)); ++tab) {
+        window->setProperty("currentTab", tab);
+        settle(400);
+        const QString file = QStringLiteral("%1/%2-%3-%4.png")
+                                 .arg(outputDir, prefix)
+                                 .arg(tab, 2, 10, QLatin1Char('0'))
+                                 .arg(QLatin1String(kTabNames[tab]));
+        if (!window->grabWindow().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
+}
