@@ -9,6 +9,7 @@ Rectangle {
 
     readonly property bool hasIcon: icon.length > 0
     readonly property bool highlighted: selected && buttonEnabled
+    readonly property string label: name
 
     objectName: "sideBarButton_" + sideBarEnum
     visible: display
@@ -44,7 +45,7 @@ Rectangle {
             width: parent.width - glyph.width - parent.spacing
             height: parent.height
             verticalAlignment: Text.AlignVCenter
-            text: name
+            text: button.label
             font.family: mainWindow.applicationFont
             font.pixelSize: button.hasIcon ? 19 : 16
             minimumPixelSize: 10

@@ -1,0 +1,114 @@
+#include "SettingsWindow.h"
+
+#include "GuiSession.h"
+
+#include <QMutex>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QUuid>
+
+namespace {
+
+QMutex problemsMutex;
+QStringList problems;
+QtMessageHandler previousHandler = nullptr;
+
+// QML reports through these categories, and component errors are logged as
+// text naming the document; both count as problems.
+bool isQmlProblem(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const QByteArray category(context.category ? context.category : "");
+    if (category == "qml" || category == "js")
+        return type != QtDebugMsg && type != QtInfoMsg;
+    return message.contains(QLatin1String("qrc:/")) || message.contains(QLatin1String("file:///"))
+           || message.contains(QLatin1String("QQmlComponent"));
+}
+
+void recordProblems(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (isQmlProblem(type, context, message)) {
+        QMutexLocker lock(&problemsMutex);
+        problems.append(message);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(uint startTab)
+{
+    // The program's root document, linked into this support library.
+    Q_INIT_RESOURCE(main);
+    {
+        QMutexLocker lock(&problemsMutex);
+        problems.clear();
+    }
+    previousHandler = qInstallMessageHandler(recordProblems);
+    m_session = std::make_unique<GuiSession>(startTab,
+                                             QUuid::createUuid().toString(QUuid::WithoutBraces),
+                                             QStringLiteral(VH_TRANSLATIONS_DIR));
+    m_window = qobject_cast<QQuickWindow *>(m_session->rootObject());
+    if (m_window)
+        (void)QTest::qWaitForWindowExposed(m_window);
+}
+
+SettingsWindow::~SettingsWindow()
+{
+    m_session.reset();
+    qInstallMessageHandler(previousHandler);
+    previousHandler = nullptr;
+}
+
+QQuickItem *SettingsWindow::item(const QString &objectName) const
+{
+    const QList<QQuickItem *> found = items(objectName);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+QList<QQuickItem *> SettingsWindow::items(const QString &objectNamePrefix) const
+{
+    // The visual tree, not QObject children: delegates of views and
+    // repeaters have no QObject parent.
+    QList<QQuickItem *> found;
+    if (!m_window)
+        return found;
+    QList<QQuickItem *> pending{m_window->contentItem()};
+    while (!pending.isEmpty()) {
+        QQuickItem *current = pending.takeFirst();
+        if (current->objectName().startsWith(objectNamePrefix))
+            found.append(current);
+        pending.append(current->childItems());
+    }
+    return found;
+}
+
+QObject *SettingsWindow::contextObject(const QString &name) const
+{
+    return m_session->engine().rootContext()->contextProperty(name).value<QObject *>();
+}
+
+void SettingsWindow::tap(QQuickItem *item) const
+{
+    tap(item, item->width() / 2, item->height() / 2);
+}
+
+void SettingsWindow::tap(QQuickItem *item, qreal x, qreal y) const
+{
+    const QPointF scenePoint = item->mapToScene(QPointF(x, y));
+    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, scenePoint.toPoint());
+}
+
+void SettingsWindow::showTab(const QVariant &tab) const
+{
+    m_window->setProperty("currentTab", tab);
+}
+
+QStringList SettingsWindow::qmlProblems() const
+{
+    QMutexLocker lock(&problemsMutex);
+    return problems;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+
+class GuiSession;
+class QObject;
+class QQuickItem;
+class QQuickWindow;
+
+// The real settings window, built in the test's process exactly as the
+// program builds it (same objects, same plugin, the build tree's modules
+// and translations). It records every QML warning and error it causes.
+class SettingsWindow
+{
+public:
+    explicit SettingsWindow(uint startTab = 0);
+    ~SettingsWindow();
+
+    GuiSession &session() const { return *m_session; }
+    // Null when the window document failed to load.
+    QQuickWindow *window() const { return m_window; }
+    // The item with this objectName anywhere in the window, or null.
+    QQuickItem *item(const QString &objectName) const;
+    // Every item whose objectName starts with the prefix.
+    QList<QQuickItem *> items(const QString &objectNamePrefix) const;
+    // A back-end object published to QML, e.g. "SettingsMain".
+    QObject *contextObject(const QString &name) const;
+
+    // A finger tap on the centre of the item, or at (x, y) inside it.
+    void tap(QQuickItem *item) const;
+    void tap(QQuickItem *item, qreal x, qreal y) const;
+
+    // Sets currentTab as the start-up and the socket do.
+    void showTab(const QVariant &tab) const;
+
+    // QML warnings and errors seen since the window was built.
+    QStringList qmlProblems() const;
+
+private:
+    std::unique_ptr<GuiSession> m_session;
+    QQuickWindow *m_window = nullptr;
+};
