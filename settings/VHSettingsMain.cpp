@@ -21,7 +21,6 @@
 #include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QProcess>
-#include <QSettings>
 #include <QUuid>
 
 #include <stdexcept>
@@ -116,16 +115,11 @@ VHSettingsMain::~VHSettingsMain() = default;
 
 QVariant VHSettingsMain::readSetting(const QString &settingKey, const QVariant &defaultValue) const
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, SettingsFile::organization,
-                       SettingsFile::application);
-    return settings.value(settingsPath(settingKey), defaultValue);
+    return SettingsFile::read(settingsPath(settingKey), defaultValue);
 }
 
 bool VHSettingsMain::writeSetting(const QString &settingKey, QVariant settingValue)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, SettingsFile::organization,
-                       SettingsFile::application);
-
     if (settingKey == kFirstLaunchListKey) {
         QStringList list = settingFirstLaunchAppList;
         list.append(settingValue.toString());
@@ -134,16 +128,11 @@ bool VHSettingsMain::writeSetting(const QString &settingKey, QVariant settingVal
         emit settingFirstLaunchAppListChanged(settingFirstLaunchAppList);
     }
 
-    const QString path = settingsPath(settingKey);
-    settings.setValue(path, settingValue);
-    settings.sync();
-    const bool stored = settings.status() == QSettings::NoError;
+    const bool stored = SettingsFile::write(settingsPath(settingKey), settingValue);
     if (!stored)
-        qCWarning(lcSettings) << "could not write" << settingKey << "to" << settings.fileName();
+        qCWarning(lcSettings) << "could not write" << settingKey << "to" << SettingsFile::path();
 
     callUtilityDaemon(settingKey, settingValue);
-
-    settings.sync();
     return stored;
 }
 
