@@ -1,10 +1,12 @@
 #include "SettingsFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <memory>
 
@@ -42,6 +44,26 @@ void clearDeadWritersLock()
         lock.unlock();
 }
 
+// QSettings keeps only the first error of an object, so a line it could not
+// parse when reading (FormatError) hides how the write went. The file is then
+// read through a copy: QSettings on the file itself would answer from the
+// process's cache, which still holds a value that did not land.
+bool holds(const QSettings &written, const QString &key, const QVariant &value)
+{
+    if (written.status() != QSettings::FormatError)
+        return written.status() == QSettings::NoError;
+    QFile file(path());
+    QTemporaryFile copy;
+    if (!file.open(QIODevice::ReadOnly) || !copy.open() || copy.write(file.readAll()) < 0)
+        return false;
+    copy.close();
+    const QVariant stored = QSettings(copy.fileName(), QSettings::IniFormat).value(key);
+    const int type = value.userType();
+    if (type == QMetaType::QStringList || type == QMetaType::QVariantList)
+        return stored.toStringList() == value.toStringList();
+    return stored.toString() == value.toString();
+}
+
 } // namespace
 
 QString path()
@@ -62,7 +84,7 @@ bool write(const QString &key, const QVariant &value)
     const std::unique_ptr<QSettings> settings = open();
     settings->setValue(key, value);
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    return holds(*settings, key, value);
 }
 
 } // namespace SettingsFile

@@ -6,7 +6,8 @@
 // The per-user INI file shared with the appliance's other programs:
 // QSettings(IniFormat, UserScope, organization, application), opened afresh
 // for every read and write. A lock left by a writer that died no longer holds
-// up the next write.
+// up the next write, and a write reports whether the value landed, whatever
+// else the file holds.
 namespace SettingsFile {
 inline constexpr const char organization[] = "Varnholt";
 inline constexpr const char application[] = "Corvantis";

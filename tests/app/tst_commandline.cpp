@@ -16,11 +16,16 @@ class TestCommandLine : public QObject
 private:
     using Run = ProgramRun;
 
-    static Run run(const QStringList &arguments)
+    static QProcessEnvironment environment()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // Keep the daemon's absence out of the captured stderr.
         env.insert("QT_LOGGING_RULES", "default.debug=false");
+        return env;
+    }
+
+    static Run run(const QStringList &arguments, const QProcessEnvironment &env = environment())
+    {
         return ProgramRun::of(VHSETTINGS_EXE, arguments, env);
     }
 
@@ -147,6 +152,50 @@ private slots:
         const Run get = run({"-g", "units"});
         QCOMPARE(get.exitCode, 0);
         QCOMPARE(get.out, QByteArray("\n"));
+    }
+
+    // A line the INI reader cannot parse no longer decides how a write is
+    // reported. As root no permission stops a write; a settings path with
+    // room for the lock file's suffix but not for the temporary file's does,
+    // after the parse error has been seen.
+    void writeIsReportedByWhetherTheValueLanded_data()
+    {
+        QTest::addColumn<bool>("lands");
+        QTest::newRow("lands") << true;
+        QTest::newRow("does not land") << false;
+    }
+
+    void writeIsReportedByWhetherTheValueLanded()
+    {
+        QFETCH(bool, lands);
+        TestHome home;
+        QString configDir = home.configDir();
+        const QString file = QStringLiteral("/Varnholt/Corvantis.ini");
+        if (!lands) {
+            const int maxPath = 4095;
+            while (configDir.size() + 1 + 200 + file.size() < maxPath)
+                configDir += '/' + QString(200, 'd');
+            configDir += '/' + QString(maxPath - 5 - configDir.size() - 1 - file.size(), 'e');
+        }
+        QVERIFY(QDir().mkpath(configDir + "/Varnholt"));
+        QFile settings(configDir + file);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[x\ny\n");
+        settings.close();
+        QProcessEnvironment env = environment();
+        env.insert("XDG_CONFIG_HOME", configDir);
+
+        const Run set = run({"-s", "units", "1"}, env);
+        const Run get = run({"-g", "units"}, env);
+        if (lands) {
+            QCOMPARE(set.exitCode, 0);
+            QVERIFY2(!set.err.contains("could not write"), set.err);
+            QCOMPARE(get.out, QByteArray("1\n"));
+        } else {
+            QCOMPARE(set.exitCode, 1);
+            QVERIFY2(set.err.contains("could not write \"units\""), set.err);
+            QCOMPARE(get.out, QByteArray("\n"));
+        }
     }
 
     void parserOptions()
