@@ -19,6 +19,8 @@ namespace {
 // QLockFile honours a lock file without a readable owner for 30 s.
 constexpr int kStaleLockMsecs = 500;
 
+enum class Access { Read, Write };
+
 std::unique_ptr<QSettings> open()
 {
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organization,
@@ -28,6 +30,40 @@ std::unique_ptr<QSettings> open()
 QString lockPath()
 {
     return path() + QStringLiteral(".lock");
+}
+
+// Returns the first path QSettings would open that must not be opened, or
+// an empty string. QSettings blocks for ever reading a FIFO, its QSaveFile
+// follows a symlink and replaces a device node with a text file, and its
+// QLockFile waits for ever on a lock path that is not a plain file.
+QString unusablePath(Access access)
+{
+    // QSettings also reads the organization's file beside the folder.
+    const QString organizationFile = QFileInfo(path()).absolutePath() + QStringLiteral(".ini");
+    for (const QString &file : {path(), organizationFile}) {
+        const QFileInfo info(file);
+        if (info.exists() && !info.isFile())
+            return file;
+    }
+    if (access == Access::Write) {
+        const QFileInfo lock(lockPath());
+        if (lock.isSymLink() || (lock.exists() && !lock.isFile()))
+            return lock.filePath();
+    }
+    return QString();
+}
+
+// Logs once per path, not for each of the many reads of one run.
+bool refused(const QString &unusable)
+{
+    static QString reported;
+    if (!unusable.isEmpty() && unusable != reported) {
+        qCWarning(lcSettings) << unusable
+                              << "is not a regular file: settings read as their defaults and "
+                                 "not written";
+    }
+    reported = unusable;
+    return !unusable.isEmpty();
 }
 
 // A writer killed between creating the lock file and writing its process id
@@ -75,11 +111,15 @@ QString path()
 
 QVariant read(const QString &key, const QVariant &fallback)
 {
+    if (refused(unusablePath(Access::Read)))
+        return fallback;
     return open()->value(key, fallback);
 }
 
 bool write(const QString &key, const QVariant &value)
 {
+    if (refused(unusablePath(Access::Write)))
+        return false;
     clearDeadWritersLock();
     const std::unique_ptr<QSettings> settings = open();
     settings->setValue(key, value);

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include "VHSettingsCatalogue.h"
 
 // The executable in command-line mode, end to end: output formats, exit
@@ -196,6 +199,45 @@ private slots:
             QVERIFY2(set.err.contains("could not write \"units\""), set.err);
             QCOMPARE(get.out, QByteArray("\n"));
         }
+    }
+
+    // Paths QSettings would block on for ever (a FIFO) or replace through a
+    // symlink (a device node, here outside the settings folder).
+    void settingsPathsThatAreNotRegularFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("device");
+        QTest::newRow("settings file is a FIFO") << "Varnholt/Corvantis.ini" << false;
+        QTest::newRow("organization file is a FIFO") << "Varnholt.ini" << false;
+        QTest::newRow("settings file links to a device") << "Varnholt/Corvantis.ini" << true;
+    }
+
+    void settingsPathsThatAreNotRegularFilesAreRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, device);
+        TestHome home;
+        const QString node = device ? home.path() + "/null" : home.configDir() + '/' + path;
+        const QByteArray nodeName = QFile::encodeName(node);
+        if (device) {
+            if (::mknod(nodeName, S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("no permission to make a device node");
+            QVERIFY(QFile::link(node, home.configDir() + '/' + path));
+        } else {
+            QCOMPARE(::mkfifo(nodeName, 0666), 0);
+        }
+
+        const Run get = run({"-g", "units"});
+        QCOMPARE(get.exitCode, 0);
+        QCOMPARE(get.out, QByteArray("\n"));
+        QVERIFY2(get.err.contains("is not a regular file"), get.err);
+        const Run set = run({"-s", "units", "1"});
+        QCOMPARE(set.exitCode, 1);
+        QVERIFY2(set.err.contains("could not write \"units\""), set.err);
+
+        struct stat status {};
+        QCOMPARE(::stat(nodeName, &status), 0);
+        QCOMPARE(device ? S_ISCHR(status.st_mode) : S_ISFIFO(status.st_mode), true);
     }
 
     void parserOptions()
