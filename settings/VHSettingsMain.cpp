@@ -7,6 +7,7 @@
 #include "DeviceInfo.h"
 #include "KeyboardEnvFile.h"
 #include "SettingsFile.h"
+#include "SocketServerGuard.h"
 #include "TabRequestDecoder.h"
 #include "UtilityDaemon.h"
 #include "VHSettingsAboutInfoFields.h"
@@ -293,6 +294,7 @@ void VHSettingsMain::startLocalServer()
     }
     qDebug().noquote() << QStringLiteral("QLocalServer Started Successfully on ")
             + localServer->fullServerName();
+    serverGuard = new SocketServerGuard(localServer);
     connect(localServer, &QLocalServer::newConnection, this, &VHSettingsMain::newClientConnection);
 }
 
@@ -301,19 +303,15 @@ void VHSettingsMain::newClientConnection()
     QLocalSocket *client = localServer->nextPendingConnection();
     if (!client)
         return;
+    serverGuard->adopt(client);
     currentClient = client;
     connect(client, &QLocalSocket::readyRead, this, &VHSettingsMain::localSocketDataReceived);
-    // Without this every client that ever connected would stay in memory
-    // for the life of the window.
-    connect(client, &QLocalSocket::disconnected, this, [this, client] {
-        if (currentClient == client)
-            currentClient = nullptr;
-        client->deleteLater();
-    });
 }
 
 void VHSettingsMain::localSocketDataReceived()
 {
+    if (serverGuard->dropIfFlooding(qobject_cast<QLocalSocket *>(sender())))
+        return;
     // Data are read from the current client whichever connection announced
     // them; with none left the request is empty.
     const QByteArray request = currentClient ? currentClient->readAll() : QByteArray();

@@ -48,6 +48,18 @@ private:
         return true;
     }
 
+    static qint64 residentKiB()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                return line.mid(6).trimmed().split(' ').first().toLongLong();
+        }
+        return -1;
+    }
+
     // Sends one request and waits until it has been handled.
     static bool request(QLocalSocket &client, QSignalSpy &tabs, const QByteArray &bytes)
     {
@@ -201,6 +213,48 @@ private slots:
         for (const QList<QVariant> &args : tabs)
             got.append(args.at(0).toInt());
         QCOMPARE(got, (QList<int>{1, 2, 3, 4, 5}));
+    }
+
+    // A tab request is a few bytes. A client that streams far more, older or
+    // current, is dropped before the server keeps more than a request of it
+    // and without a tab switch per chunk.
+    void streamingClientIsDroppedAndMemoryStaysFlat_data()
+    {
+        QTest::addColumn<bool>("older");
+        QTest::newRow("older client") << true;
+        QTest::newRow("current client") << false;
+    }
+
+    void streamingClientIsDroppedAndMemoryStaysFlat()
+    {
+        QFETCH(bool, older);
+        VHSettingsMain settings(nullptr, true);
+        QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
+        auto first = connectClient();
+        auto second = connectClient();
+        QVERIFY(waitUntil([&] { return settings.findChildren<QLocalSocket *>().size() == 2; }));
+        QLocalSocket &streamer = older ? *first : *second;
+
+        const qint64 before = residentKiB();
+        const QByteArray chunk(64 * 1024, '7');
+        for (qint64 sent = 0; sent < 256 * 1024 * 1024; sent += chunk.size()) {
+            if (streamer.state() != QLocalSocket::ConnectedState)
+                break;
+            streamer.write(chunk);
+            // The client's own buffer stays small: the chunk leaves first.
+            waitUntil([&] {
+                return streamer.bytesToWrite() == 0
+                    || streamer.state() != QLocalSocket::ConnectedState;
+            });
+        }
+        const qint64 grown = residentKiB() - before;
+        QVERIFY2(grown < 4096, qPrintable(QStringLiteral("grew by %1 KiB").arg(grown)));
+        QVERIFY2(tabs.count() <= 1, qPrintable(QString::number(tabs.count())));
+        QVERIFY(waitUntil([&] { return streamer.state() == QLocalSocket::UnconnectedState; }));
+
+        auto next = connectClient();
+        QVERIFY(request(*next, tabs, "6"));
+        QCOMPARE(tabs.last().at(0).toInt(), 6);
     }
 
     void secondInstanceTakesOverTheName()
