@@ -1,5 +1,7 @@
 #include "SettingsFile.h"
 
+#include "SaveFileLeftovers.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -124,7 +126,10 @@ bool write(const QString &key, const QVariant &value)
     const std::unique_ptr<QSettings> settings = open();
     settings->setValue(key, value);
     settings->sync();
-    return holds(*settings, key, value);
+    if (!holds(*settings, key, value))
+        return false;
+    SaveFileLeftovers::remove(path());
+    return true;
 }
 
 } // namespace SettingsFile

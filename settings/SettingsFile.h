@@ -6,8 +6,8 @@
 // The per-user INI file shared with the appliance's other programs:
 // QSettings(IniFormat, UserScope, organization, application), opened afresh
 // for every read and write. Guards the file against what QSettings does not:
-// paths that are not regular files, locks of writers that died, and write
-// results hidden behind a parse error.
+// paths that are not regular files, the lock and temporary copies of writers
+// that died, and write results hidden behind a parse error.
 namespace SettingsFile {
 inline constexpr const char organization[] = "Varnholt";
 inline constexpr const char application[] = "Corvantis";

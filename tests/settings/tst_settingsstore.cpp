@@ -1,3 +1,4 @@
+#include "AgedFile.h"
 #include "AnalyticsLibrary.h"
 #include "SettingsFile.h"
 #include "TestHome.h"
@@ -180,11 +181,8 @@ private slots:
     {
         QFETCH(int, ageSecs);
         TestHome home;
-        QFile lock(home.settingsFile() + ".lock");
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs),
-                                 QFileDevice::FileModificationTime));
-        lock.close();
+        const QString lock = home.settingsFile() + ".lock";
+        QVERIFY(writeAgedFile(lock, ageSecs));
         VHSettingsMain settings;
 
         QElapsedTimer timer;
@@ -192,7 +190,19 @@ private slots:
         QVERIFY(settings.writeSetting("units", 1));
         QVERIFY2(timer.elapsed() < 1200, qPrintable(QString::number(timer.elapsed()) + " ms"));
         QCOMPARE(settings.getSetting("units", ""), QVariant("1"));
-        QVERIFY(!lock.exists());
+        QVERIFY(!QFile::exists(lock));
+    }
+
+    // A copy that a killed writer left beside the file goes with the next
+    // successful write.
+    void writeClearsLeftoversOfKilledWriters()
+    {
+        TestHome home;
+        const QString leftover = home.settingsFile() + ".AbCdEf";
+        QVERIFY(writeAgedFile(leftover, 120));
+        VHSettingsMain settings;
+        QVERIFY(settings.writeSetting("units", 1));
+        QVERIFY(!QFile::exists(leftover));
     }
 
     // The lock of a writer that is alive is waited for however old it is.
