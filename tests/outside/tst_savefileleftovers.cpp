@@ -2,7 +2,6 @@
 #include "SaveFileLeftovers.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -29,19 +28,6 @@ private slots:
                  QStringList({"Other.json.AbCdEf", "Tundrel.json", "Tundrel.json.Ab3dEf",
                               "Tundrel.json.GhIjKl", "Tundrel.json.backups",
                               "Tundrel.json.lock"}));
-    }
-
-    // QSaveFile writes beside the file that a symlink leads to.
-    void followsASymlinkToWhereTheCopiesAre()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("real"));
-        QVERIFY(writeAgedFile(dir.filePath("real/wayland.env"), 0));
-        QVERIFY(writeAgedFile(dir.filePath("real/wayland.env.AbCdEf"), 120));
-        QVERIFY(QFile::link(dir.filePath("real/wayland.env"), dir.filePath("wayland.env")));
-
-        SaveFileLeftovers::remove(dir.filePath("wayland.env"));
-        QVERIFY(!QFile::exists(dir.filePath("real/wayland.env.AbCdEf")));
     }
 };
 
