@@ -1,5 +1,7 @@
 #include "KeyboardEnvFile.h"
 
+#include "SaveFileLeftovers.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QLoggingCategory>
@@ -91,6 +93,7 @@ bool KeyboardEnvFile::rewrite(const QString &path, const QString &layout, const 
         qCWarning(lcSettings) << "cannot replace" << path << file.errorString();
         return false;
     }
+    SaveFileLeftovers::remove(path);
     ::sync();
     return true;
 }

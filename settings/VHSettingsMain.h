@@ -2,6 +2,7 @@
 
 #include <QDBusInterface>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -12,6 +13,7 @@ class ClockRequestQueue;
 class QLocalServer;
 class QLocalSocket;
 class QProcess;
+class SocketServerGuard;
 
 // The settings core: reads and writes the catalogue's keys in the per-user
 // settings file, hands OS-level changes on (utility daemon, timedatectl, the
@@ -249,6 +251,7 @@ private:
     QProcess *dateTimeProcess = nullptr;
     ClockRequestQueue *clockRequests = nullptr;
     QLocalServer *localServer = nullptr;
-    QLocalSocket *currentClient = nullptr;
+    QPointer<QLocalSocket> currentClient;
+    SocketServerGuard *serverGuard = nullptr;
     QDBusInterface utilityDaemon;
 };

@@ -1,3 +1,4 @@
+#include "AgedFile.h"
 #include "KeyboardEnvFile.h"
 #include "TestHome.h"
 #include "UbootEnvironment.h"
@@ -114,6 +115,15 @@ private slots:
         const QString path = dir.filePath("wayland.env");
         QVERIFY(KeyboardEnvFile::rewrite(path, "de", "nodeadkeys"));
         QCOMPARE(read(path), QByteArray("XKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=nodeadkeys\n"));
+    }
+
+    void rewriteClearsLeftoversOfKilledWriters()
+    {
+        QTemporaryDir dir;
+        const QString leftover = dir.filePath("wayland.env.AbCdEf");
+        QVERIFY(writeAgedFile(leftover, 120));
+        QVERIFY(KeyboardEnvFile::rewrite(dir.filePath("wayland.env"), "de", ""));
+        QVERIFY(!QFile::exists(leftover));
     }
 
     // The file is replaced, not truncated and rewritten in place: a second
