@@ -46,7 +46,8 @@ void logFirstFrame(QObject *root)
 const QString GuiSession::productTranslationsDir
     = QStringLiteral("/usr/share/data/Varnholt/translations");
 
-GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &translationsDir)
+GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &translationsDir,
+                       const QString &testPageFolder)
     : m_sessionId(sessionId)
 {
     QGuiApplication::setOrganizationName(QString::fromLatin1(SettingsFile::organization));
@@ -65,7 +66,8 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     m_translator->load(QLocale(), QStringLiteral("corvant"), QStringLiteral("_"), translationsDir);
     QCoreApplication::installTranslator(m_translator.get());
 
-    m_printer = std::make_unique<VHSettingsPrinter>();
+    m_printer = std::make_unique<VHSettingsPrinter>(
+        nullptr, testPageFolder.isEmpty() ? VHSettingsPrinter::defaultTestPageFolder() : testPageFolder);
     m_settings = std::make_unique<VHSettingsMain>(nullptr, true);
     m_updater = std::make_unique<UpdateHelper>();
     m_ipc = std::make_unique<VHIPCThread>();

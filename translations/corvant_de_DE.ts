@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>DeleteUserDialog</name>
@@ -133,8 +134,52 @@
 <context>
     <name>PagePrinter</name>
     <message>
-        <source>Printer</source>
-        <translation>Drucker</translation>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>Overprint</source>
+        <translation>Überdrucken</translation>
+    </message>
+    <message>
+        <source>White Base</source>
+        <translation>Weißgrund</translation>
+    </message>
+    <message>
+        <source>Print Quality</source>
+        <translation>Druckqualität</translation>
+    </message>
+    <message>
+        <source>Dithering Method</source>
+        <translation>Rasterverfahren</translation>
+    </message>
+    <message>
+        <source>Dithering methods affect the quality and speed of the print.</source>
+        <translation>Das Rasterverfahren beeinflusst Qualität und Geschwindigkeit des Drucks.</translation>
+    </message>
+    <message>
+        <source>Heat Intensity Offset</source>
+        <translation>Heizstärke-Versatz</translation>
+    </message>
+    <message>
+        <source>Adjust the heat offset from the nominal recommended setting.</source>
+        <translation>Passt die Heizstärke gegenüber dem empfohlenen Nennwert an.</translation>
     </message>
 </context>
 <context>
@@ -143,19 +188,115 @@
         <source>Advanced</source>
         <translation>Erweitert</translation>
     </message>
+    <message>
+        <source>Tension Offset</source>
+        <translation>Spannungsversatz</translation>
+    </message>
+    <message>
+        <source>Adjust the tension offset of the ribbon.</source>
+        <translation>Passt die Spannung des Farbbands an.</translation>
+    </message>
+    <message>
+        <source>Ribbon Saver</source>
+        <translation>Farbbandsparer</translation>
+    </message>
+    <message>
+        <source>May decrease ribbon consumption.</source>
+        <translation>Kann den Farbbandverbrauch senken.</translation>
+    </message>
+    <message>
+        <source>BETA</source>
+        <translation>BETA</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Calibrate the ribbon tach sensors. Recommended if your printer continues to display error 32, 33, 34 or 35</source>
+        <translation>Kalibriert die Drehzahlsensoren des Farbbands. Empfohlen, wenn der Drucker weiterhin Fehler 32, 33, 34 oder 35 meldet</translation>
+    </message>
+    <message>
+        <source>Calibrate Ribbon Sensor</source>
+        <translation>Farbbandsensor kalibrieren</translation>
+    </message>
+    <message>
+        <source>Calibrate the supply sensor. Recommended if your printer continues to display error 2 or 3.</source>
+        <translation>Kalibriert den Materialsensor. Empfohlen, wenn der Drucker weiterhin Fehler 2 oder 3 meldet.</translation>
+    </message>
+    <message>
+        <source>Calibrate Supply Sensor</source>
+        <translation>Materialsensor kalibrieren</translation>
+    </message>
+    <message>
+        <source>Reset Supply Sensor</source>
+        <translation>Materialsensor zurücksetzen</translation>
+    </message>
 </context>
 <context>
     <name>PagePrinterAlignment</name>
     <message>
-        <source>Alignment</source>
-        <translation>Ausrichtung</translation>
+        <source>Feed Offsets</source>
+        <translation>Vorschubversatz</translation>
+    </message>
+    <message>
+        <source>Backfeed</source>
+        <translation>Rückzug</translation>
+    </message>
+    <message>
+        <source>Adjust the backfeed amount after a cut.</source>
+        <translation>Passt den Rückzug nach einem Schnitt an.</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Vorschub</translation>
+    </message>
+    <message>
+        <source>Adjust the feed amount before cutting.</source>
+        <translation>Passt den Vorschub vor dem Schneiden an.</translation>
     </message>
 </context>
 <context>
     <name>PagePrinterPresets</name>
     <message>
-        <source>Presets</source>
-        <translation>Voreinstellungen</translation>
+        <source>Manage Presets</source>
+        <translation>Voreinstellungen verwalten</translation>
+    </message>
+    <message>
+        <source>Preset Selection</source>
+        <translation>Voreinstellung wählen</translation>
+    </message>
+    <message>
+        <source>Select a preset to modify or delete. Selecting &quot;Update&quot; will save the settings selected on Printer and Print Alignment pages to the currently selected preset.</source>
+        <translation>Wählen Sie eine Voreinstellung zum Ändern oder Löschen. &quot;Aktualisieren&quot; speichert die Einstellungen der Seiten Drucker und Ausrichtung in der gewählten Voreinstellung.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Create New Preset</source>
+        <translation>Neue Voreinstellung anlegen</translation>
+    </message>
+    <message>
+        <source>Preset Name</source>
+        <translation>Name der Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Type the name of the preset you&apos;ll be creating. Clicking &quot;Add&quot; will create the new preset with settings selected in the Printer and Print Alignment pages.</source>
+        <translation>Geben Sie den Namen der neuen Voreinstellung ein. &quot;Hinzufügen&quot; legt sie mit den Einstellungen der Seiten Drucker und Ausrichtung an.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -170,6 +311,48 @@
     <message>
         <source>Users</source>
         <translation>Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterButtonBar</name>
+    <message>
+        <source>Print Test Page</source>
+        <translation>Testseite drucken</translation>
+    </message>
+    <message>
+        <source>Calibrate Supply</source>
+        <translation>Material kalibrieren</translation>
+    </message>
+    <message>
+        <source>Supply Status</source>
+        <translation>Materialstatus</translation>
+    </message>
+</context>
+<context>
+    <name>PrintheadOffsetsComponent</name>
+    <message>
+        <source>Printhead Offsets</source>
+        <translation>Druckkopfversatz</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Shift the entire print horizontally.</source>
+        <translation>Verschiebt den gesamten Druck waagerecht.</translation>
+    </message>
+    <message>
+        <source>dots</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Shift the entire print vertically.</source>
+        <translation>Verschiebt den gesamten Druck senkrecht.</translation>
     </message>
 </context>
 <context>
