@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <memory>
+
 #include "VHLocaleLanguages.h"
 
 class ClockRequestQueue;
@@ -246,8 +248,8 @@ private:
     QString analyticsSessionId;
     QProcess *bootloaderProcess = nullptr;
     VHLocaleLanguages localeLanguages;
-    QProcess *dateTimeProcess = nullptr;
-    ClockRequestQueue *clockRequests = nullptr;
+    // Shared with the time-zone helper of the window, so requests keep their order.
+    std::shared_ptr<ClockRequestQueue> clockRequests;
     QLocalServer *localServer = nullptr;
     QLocalSocket *currentClient = nullptr;
     QDBusInterface utilityDaemon;
