@@ -91,7 +91,7 @@ SettingsPage {
 
             VHGeneralComboBox {
                 objectName: "timeZoneBox"
-                implicitWidth: VHQmlCommonDefines.comboBoxMinWidth * 1.4
+                implicitWidth: VHQmlCommonDefines.comboBoxWideWidth
                 model: VHTimezoneHelper.availableTimezones
                 currentIndex: VHTimezoneHelper.availableTimezones.indexOf(VHTimezoneHelper.currentTimezone)
                 onActivated: {
