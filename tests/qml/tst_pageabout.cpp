@@ -101,6 +101,17 @@ private slots:
         QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
     }
 
+    void unsetOffsetsShowNothing()
+    {
+        UbootEnvironment env({{"vhModel", "Tundrel"}});
+        QVERIFY2(env.isValid(), qPrintable(env.errorString()));
+        SettingsWindow w(9);
+        const Rows lines = rows(w);
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines.at(8).second, QString());
+        QCOMPARE(lines.at(9).second, QString());
+    }
+
     void storageNeedsTheTwelfthField_data()
     {
         QTest::addColumn<QByteArray>("dfOutput");

@@ -38,8 +38,7 @@ Item {
 
     Rectangle {
         anchors.bottom: parent.bottom
-        anchors.horizontalCenter: parent.horizontalCenter
-        width: mainWindow.innerDividerWidth
+        width: parent.width
         height: 1
         color: VHColorPalette.divider
     }

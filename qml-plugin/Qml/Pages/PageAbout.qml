@@ -29,6 +29,11 @@ SettingsPage {
         return fields.length > 11 ? fields[11] : "< 4.8GB"
     }
 
+    // Offsets of a head whose variables are not set come as bare commas.
+    function offsetsOf(line) {
+        return line && line.replace(/[, ]/g, "").length > 0 ? line : ""
+    }
+
     function calibrationValues() {
         return info(VHSettingsAboutFieldsEnums.CALIBRATION_VALUES).split("\n").slice(0, 5).join(", ")
     }
@@ -47,11 +52,11 @@ SettingsPage {
             { label: qsTr("Wireless Address:"), value: info(VHSettingsAboutFieldsEnums.WIRELESS_ADDRESS).trim() },
             { label: tundrel ? qsTr("Head 1 Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):")
                              : qsTr("Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):"),
-              value: offsets[0] || "" }
+              value: offsetsOf(offsets[0]) }
         ]
         if (tundrel) {
             list.push({ label: qsTr("Head 2 Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):"),
-                        value: offsets[1] || "" })
+                        value: offsetsOf(offsets[1]) })
             list.push({ label: qsTr("Calibration Values (TachL, TachH, CutT, SupT, SupR):"),
                         value: calibrationValues() })
         }
@@ -74,7 +79,8 @@ SettingsPage {
         title: qsTr("About")
 
         Column {
-            width: parent.width
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: mainWindow.innerDividerWidth
 
             Repeater {
                 model: page.rows
