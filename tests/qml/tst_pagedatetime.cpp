@@ -327,6 +327,29 @@ private slots:
                  (Hits{{"TimeZone", "Europe/Berlin"}, {"Minutes", "45"}}));
     }
 
+    // The system may name UTC in any of tzdata's ways; the box shows the one it lists.
+    void zoneAtLoadIsTheSystemsZone_data()
+    {
+        QTest::addColumn<QByteArray>("tz");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Etc/UTC") << QByteArray("Etc/UTC") << "UTC";
+        QTest::newRow("Universal") << QByteArray("Universal") << "UTC";
+        QTest::newRow("Europe/Berlin") << QByteArray("Europe/Berlin") << "Europe/Berlin";
+    }
+
+    void zoneAtLoadIsTheSystemsZone()
+    {
+        QFETCH(QByteArray, tz);
+        QFETCH(QString, shown);
+        const QByteArray saved = qgetenv("TZ");
+        qputenv("TZ", tz);
+        {
+            SettingsWindow w(1);
+            QCOMPARE(w.item("timeZoneBox")->property("currentText").toString(), shown);
+        }
+        qputenv("TZ", saved);
+    }
+
     void unknownZoneIsRefused()
     {
         auto w = manualWindow();
