@@ -1,15 +1,12 @@
 #include "PageActions.h"
 #include "PrivateBus.h"
+#include "ReferenceDaemon.h"
 #include "SettingsWindow.h"
 #include "TestHome.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -23,18 +20,8 @@ class TestPageGeneral : public QObject
     Q_OBJECT
 
     std::unique_ptr<PrivateBus> m_bus;
-    QTemporaryDir m_daemonDir;
-    QProcess m_daemon;
+    std::unique_ptr<ReferenceDaemon> m_daemon;
     std::unique_ptr<TestHome> m_home;
-
-    QString backlightFile() const { return m_daemonDir.path() + "/backlight/panel/brightness"; }
-
-    QByteArray backlight() const
-    {
-        QFile file(backlightFile());
-        file.open(QIODevice::ReadOnly);
-        return file.readAll().trimmed();
-    }
 
     QVariant stored(const QString &path) const
     {
@@ -73,29 +60,14 @@ private slots:
         // The window's settings core connects to the system bus once per process.
         m_bus = std::make_unique<PrivateBus>();
         QVERIFY2(m_bus->isValid(), qPrintable(m_bus->errorString()));
-        QVERIFY(QDir().mkpath(m_daemonDir.path() + "/backlight/panel"));
-        QFile max(m_daemonDir.path() + "/backlight/panel/max_brightness");
-        QVERIFY(max.open(QIODevice::WriteOnly));
-        max.write("90\n");
-        max.close();
-        QFile brightness(backlightFile());
-        QVERIFY(brightness.open(QIODevice::WriteOnly));
-        brightness.write("63\n");
-        brightness.close();
-
-        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_daemon.start(VH_UTILITYD_PATH, {"--bus", m_bus->address(), "--backlight-dir",
-                                          m_daemonDir.path() + "/backlight", "--state-file",
-                                          m_daemonDir.path() + "/state.json"});
-        QVERIFY(m_daemon.waitForStarted());
+        m_daemon = std::make_unique<ReferenceDaemon>(VH_UTILITYD_PATH, m_bus->address());
+        QVERIFY2(m_daemon->isValid(), qPrintable(m_daemon->errorString()));
         QVERIFY(m_bus->waitForService("com.varnholt.VHUtilityd"));
     }
 
     void cleanupTestCase()
     {
-        m_daemon.terminate();
-        if (!m_daemon.waitForFinished(3000))
-            m_daemon.kill();
+        m_daemon.reset();
         m_bus.reset();
     }
 
@@ -165,12 +137,12 @@ private slots:
         drag(w, slider, -400);
         QCOMPARE(slider->property("value").toReal(), 1.0);
         QCOMPARE(stored("display/brightnessLevel").toInt(), 1);
-        QCOMPARE(backlight(), QByteArray("10"));
+        QCOMPARE(m_daemon->backlight(), QByteArray("10"));
 
         drag(w, slider, slider->width() - 1);
         QCOMPARE(slider->property("value").toReal(), 9.0);
         QCOMPARE(stored("display/brightnessLevel").toInt(), 9);
-        QCOMPARE(backlight(), QByteArray("90"));
+        QCOMPARE(m_daemon->backlight(), QByteArray("90"));
 
         const Hits hits = PageActions::settingHits();
         QVERIFY(!hits.isEmpty());
