@@ -160,7 +160,7 @@ SettingsPage {
         title: qsTr("Initialization")
 
         SettingRow {
-            description: qsTr("Enable first boot application on the next restart")
+            title: qsTr("Enable first boot application on the next restart")
 
             VHGeneralPillSwitch {
                 objectName: "firstBootSwitch"
