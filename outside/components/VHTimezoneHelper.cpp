@@ -16,23 +16,12 @@ const QString kUtc = QStringLiteral("UTC");
 // right after, so wait for it as long as any other bounded tool call.
 constexpr int kSetTimezoneWaitMsecs = 500;
 
-} // namespace
-
 // zone.tab has one line per country and zone, so every country's own city
 // names are there (zone1970.tab folds countries together since 1970).
-const QString VHTimezoneHelper::productZoneTable = QStringLiteral("/usr/share/zoneinfo/zone.tab");
+const QString kZoneTable = QStringLiteral("/usr/share/zoneinfo/zone.tab");
 
-VHTimezoneHelper::VHTimezoneHelper(const QString &zoneTable, QObject *parent)
-    : QObject(parent)
-    , m_zones(readZoneTable(zoneTable))
-    , m_clockRequests(ClockRequestQueue::shared())
-{
-    m_current = systemTimezone();
-}
-
-VHTimezoneHelper::~VHTimezoneHelper() = default;
-
-QStringList VHTimezoneHelper::readZoneTable(const QString &path)
+// The zone names of a tzdata zone table, sorted, with "UTC" added.
+QStringList readZoneTable(const QString &path)
 {
     QStringList zones{kUtc};
     QFile table(path);
@@ -52,6 +41,18 @@ QStringList VHTimezoneHelper::readZoneTable(const QString &path)
     zones.sort();
     return zones;
 }
+
+} // namespace
+
+VHTimezoneHelper::VHTimezoneHelper(QObject *parent)
+    : QObject(parent)
+    , m_zones(readZoneTable(kZoneTable))
+    , m_clockRequests(ClockRequestQueue::shared())
+{
+    m_current = systemTimezone();
+}
+
+VHTimezoneHelper::~VHTimezoneHelper() = default;
 
 QString VHTimezoneHelper::systemTimezone() const
 {

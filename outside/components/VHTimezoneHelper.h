@@ -18,19 +18,11 @@ class VHTimezoneHelper : public QObject
     Q_PROPERTY(QString currentTimezone READ currentTimezone NOTIFY currentTimezoneChanged)
 
 public:
-    static const QString productZoneTable;
-
-    // Tests pass a zone table of their own.
-    explicit VHTimezoneHelper(const QString &zoneTable = productZoneTable,
-                              QObject *parent = nullptr);
+    explicit VHTimezoneHelper(QObject *parent = nullptr);
     ~VHTimezoneHelper() override;
 
     QStringList availableTimezones() const { return m_zones; }
     QString currentTimezone() const { return m_current; }
-
-    // Reads the zone names of a tzdata zone table ("zone.tab" form), sorted,
-    // with "UTC" added.
-    static QStringList readZoneTable(const QString &path);
 
 public slots:
     // Refuses (and logs) a name that is not in availableTimezones.
