@@ -12,6 +12,7 @@ packages=(
   dbus dbus-x11
   cups cups-client cups-bsd libcups2-dev
   libubootenv-tool u-boot-tools
+  libfaketime
   xvfb xauth xdotool libgl1-mesa-dri
   python3-fonttools fonts-material-design-icons-iconfont fonts-inter fontconfig
 )

@@ -79,9 +79,7 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     if (startServer)
         startLocalServer();
 
-    dateTimeProcess = new QProcess(this);
-    dateTimeProcess->setProgram(QStringLiteral("timedatectl"));
-    clockRequests = new ClockRequestQueue(dateTimeProcess, this);
+    clockRequests = ClockRequestQueue::shared();
 
     const QString empty;
     settingLanguage = readSetting(KEY_LANGUAGE, empty).toString();

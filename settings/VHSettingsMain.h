@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <memory>
+
 #include "VHLocaleLanguages.h"
 
 class ClockRequestQueue;
@@ -248,8 +250,8 @@ private:
     QString analyticsSessionId;
     QProcess *bootloaderProcess = nullptr;
     VHLocaleLanguages localeLanguages;
-    QProcess *dateTimeProcess = nullptr;
-    ClockRequestQueue *clockRequests = nullptr;
+    // Shared with the time-zone helper of the window, so requests keep their order.
+    std::shared_ptr<ClockRequestQueue> clockRequests;
     QLocalServer *localServer = nullptr;
     QPointer<QLocalSocket> currentClient;
     SocketServerGuard *serverGuard = nullptr;

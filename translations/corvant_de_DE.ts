@@ -43,6 +43,57 @@
     </message>
 </context>
 <context>
+    <name>ModelDisplayTimeouts</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 Minuten</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 Minuten</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 Minuten</translation>
+    </message>
+    <message>
+        <source>20 minutes</source>
+        <translation>20 Minuten</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>45 minutes</source>
+        <translation>45 Minuten</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 Stunden</translation>
+    </message>
+    <message>
+        <source>3 hours</source>
+        <translation>3 Stunden</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+</context>
+<context>
     <name>ModelMainSidebar</name>
     <message>
         <source>General</source>
@@ -102,19 +153,251 @@
         <source>About</source>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Available Storage:</source>
+        <translation>Verfügbarer Speicher:</translation>
+    </message>
+    <message>
+        <source>Ethernet Address:</source>
+        <translation>Ethernet-Adresse:</translation>
+    </message>
+    <message>
+        <source>Wireless Address:</source>
+        <translation>WLAN-Adresse:</translation>
+    </message>
+    <message>
+        <source>Head 1 Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):</source>
+        <translation>Versätze Kopf 1 (Anschlag, Horizontal, Schwarzmarke, Lücke, Hitze):</translation>
+    </message>
+    <message>
+        <source>Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):</source>
+        <translation>Versätze (Anschlag, Horizontal, Schwarzmarke, Lücke, Hitze):</translation>
+    </message>
+    <message>
+        <source>Head 2 Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):</source>
+        <translation>Versätze Kopf 2 (Anschlag, Horizontal, Schwarzmarke, Lücke, Hitze):</translation>
+    </message>
+    <message>
+        <source>Calibration Values (TachL, TachH, CutT, SupT, SupR):</source>
+        <translation>Kalibrierwerte (TachL, TachH, CutT, SupT, SupR):</translation>
+    </message>
 </context>
 <context>
     <name>PageDateTime</name>
     <message>
-        <source>Date &amp; Time</source>
-        <translation>Datum &amp; Uhrzeit</translation>
+        <source>Date and Time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>24 Hour Time</source>
+        <translation>24-Stunden-Format</translation>
+    </message>
+    <message>
+        <source>Change the displayed times format on the top bar.</source>
+        <translation>Ändert das Zeitformat in der oberen Leiste.</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Set the current time zone.</source>
+        <translation>Legt die aktuelle Zeitzone fest.</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>Change the format of the date</source>
+        <translation>Ändert das Format des Datums</translation>
+    </message>
+    <message>
+        <source>Set Date and Time Automatically</source>
+        <translation>Datum und Uhrzeit automatisch einstellen</translation>
+    </message>
+    <message>
+        <source>Requires a valid internet connection.</source>
+        <translation>Erfordert eine funktionierende Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
     </message>
 </context>
 <context>
     <name>PageGeneral</name>
     <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Set the default units of all applications.</source>
+        <translation>Legt die Standardeinheiten aller Anwendungen fest.</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Adjust the display brightness.</source>
+        <translation>Passt die Helligkeit des Bildschirms an.</translation>
+    </message>
+    <message>
+        <source>Dimming</source>
+        <translation>Abdunkeln</translation>
+    </message>
+    <message>
+        <source>Dim the display when inactive after the selected time.</source>
+        <translation>Dunkelt den Bildschirm nach der gewählten Zeit ohne Eingabe ab.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Turn the display off after the period of inactivity.</source>
+        <translation>Schaltet den Bildschirm nach dieser Zeit ohne Eingabe aus.</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>USB Shared Folder</source>
+        <translation>USB-Freigabeordner</translation>
+    </message>
+    <message>
+        <source>Create a shared drive between printer and PC</source>
+        <translation>Erstellt ein gemeinsames Laufwerk für Drucker und PC</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>File / Folder</source>
+        <translation>Datei / Ordner</translation>
+    </message>
+    <message>
+        <source>Enable file and folder double click to open.</source>
+        <translation>Dateien und Ordner per Doppeltippen öffnen.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Analytics</source>
+        <translation>Analysedaten</translation>
+    </message>
+    <message>
+        <source>Help improve Varnholt software development through anonymous analytics data.</source>
+        <translation>Helfen Sie mit anonymen Analysedaten, die Software von Varnholt zu verbessern.</translation>
+    </message>
+    <message>
+        <source>Initialization</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Enable first boot application on the next restart</source>
+        <translation>Einrichtungsassistenten beim nächsten Neustart starten</translation>
     </message>
 </context>
 <context>
@@ -122,6 +405,22 @@
     <message>
         <source>Languages</source>
         <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Set the system language. Change requires a restart.</source>
+        <translation>Legt die Systemsprache fest. Die Änderung erfordert einen Neustart.</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout</source>
+        <translation>Tastaturbelegung</translation>
+    </message>
+    <message>
+        <source>Set the system keyboard layout. Change requires a restart.</source>
+        <translation>Legt die Tastaturbelegung des Systems fest. Die Änderung erfordert einen Neustart.</translation>
     </message>
 </context>
 <context>
@@ -394,6 +693,13 @@
         <source>Ordered Dither</source>
         <comment>Ordered Dither method name</comment>
         <translation>geordnete Rasterung</translation>
+    </message>
+</context>
+<context>
+    <name>RestartHint</name>
+    <message>
+        <source>Please restart for this setting to take effect.</source>
+        <translation>Bitte neu starten, damit die Einstellung wirksam wird.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QQuickWindow>
 #include <QUuid>
+#include <QVariant>
 
 #include <cstdio>
 
@@ -67,6 +68,23 @@ int main(int argc, char *argv[])
         if (!window->grabWindow().save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             ++failures;
+        }
+
+        // A page taller than the window is also shown scrolled to its end.
+        QObject *page = window->property("pagesByTab").toList().value(tab).value<QObject *>();
+        const qreal hidden = page ? page->property("contentHeight").toReal()
+                                        - page->property("height").toReal()
+                                  : 0;
+        if (hidden > 0) {
+            page->setProperty("contentY", hidden);
+            settle(100);
+            QString endFile = file;
+            endFile.replace(QLatin1String(".png"), QLatin1String("-end.png"));
+            if (!window->grabWindow().save(endFile)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(endFile));
+                ++failures;
+            }
+            page->setProperty("contentY", 0);
         }
     }
     return failures ? 1 : 0;
