@@ -1,13 +1,11 @@
 #include "FakeTool.h"
-#include "LoopbackHttpServer.h"
 #include "UpdateHelper.h"
+#include "UpdateSource.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -19,50 +17,17 @@ class TestUpdateHelper : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<UpdateSource> m_source;
     std::unique_ptr<FakeTools> m_tools;
-    std::unique_ptr<LoopbackHttpServer> m_server;
 
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    QString downloads() const { return path(QStringLiteral("downloads")); }
+    QString path(const QString &name) const { return m_source->path(name); }
+    QString downloads() const { return m_source->downloadDirectory(); }
+    LoopbackHttpServer *server() const { return &m_source->server(); }
 
-    static QByteArray image()
-    {
-        QByteArray bytes;
-        for (int i = 0; i < 40000; ++i)
-            bytes += QByteArray::number(i * 7919) + ' ';
-        return bytes;
-    }
-
-    static QByteArray manifest(const QString &version, const QByteArray &content,
-                               const QString &imageName = QStringLiteral("vesk.raucb"))
-    {
-        return QStringLiteral("{\"version\": \"%1\", \"image\": \"%2\", \"sha256\": \"%3\"}")
-            .arg(version, imageName,
-                 QString::fromLatin1(
-                     QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex()))
-            .toUtf8();
-    }
-
-    void writeFile(const QString &name, const QByteArray &content) const
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-    }
-
-    // A configuration file as a device would carry it.
     UpdaterConfig config(const QUrl &source, const QString &installedVersion,
                          int timeoutSeconds = 30)
     {
-        writeFile(QStringLiteral("os-release"),
-                  "NAME=\"Vesk OS\"\nVERSION_ID=\"" + installedVersion.toUtf8() + "\"\n");
-        writeFile(QStringLiteral("updater.conf"),
-                  "[General]\nsource=" + source.toString().toUtf8()
-                      + "\ninstallCommand=rauc install --progress\ndownloadDirectory="
-                      + downloads().toUtf8() + "\nversionFile=" + path("os-release").toUtf8()
-                      + "\ntimeoutSeconds=" + QByteArray::number(timeoutSeconds) + "\n");
-        return UpdaterConfig::load(path(QStringLiteral("updater.conf")));
+        return UpdaterConfig::load(m_source->writeConfig(source, installedVersion, timeoutSeconds));
     }
 
     // Only what the install command may see: nothing, once it is done.
@@ -79,22 +44,20 @@ class TestUpdateHelper : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_source = std::make_unique<UpdateSource>();
         m_tools = std::make_unique<FakeTools>();
         // Keeps what it was given, as the real one would have installed it.
         m_tools->add(QStringLiteral("rauc"),
                      "echo '  0% Installing'\necho ' 50% Copying image'\ncp \"$3\" '"
                          + path(QStringLiteral("installed")).toUtf8()
                          + "'\necho '100% Installing done.'");
-        m_server = std::make_unique<LoopbackHttpServer>();
-        QVERIFY(m_server->isListening());
+        QVERIFY(server()->isListening());
     }
 
     void cleanup()
     {
-        m_server.reset();
         m_tools.reset();
-        m_dir.reset();
+        m_source.reset();
     }
 
     void checkComparesVersions_data()
@@ -113,8 +76,8 @@ private slots:
         QFETCH(QString, installed);
         QFETCH(QString, offered);
         QFETCH(int, updateability);
-        m_server->serve("/vesk/manifest.json", manifest(offered, image()));
-        UpdateHelper updater(config(m_server->url("/vesk/manifest.json"), installed));
+        server()->serve("/vesk/manifest.json", UpdateSource::manifest(offered, UpdateSource::sampleImage()));
+        UpdateHelper updater(config(server()->url("/vesk/manifest.json"), installed));
         QCOMPARE(updater.systemVersion(), installed);
         QSignalSpy lastCheck(&updater, &UpdateHelper::lastUpdateCheckChanged);
 
@@ -126,7 +89,7 @@ private slots:
         QCOMPARE(updater.availableVersion(), offered);
         QCOMPARE(lastCheck.count(), 1);
         QVERIFY(!updater.lastUpdateCheck().isEmpty());
-        QCOMPARE(m_server->requests(), QStringList{"/vesk/manifest.json"});
+        QCOMPARE(server()->requests(), QStringList{"/vesk/manifest.json"});
     }
 
     void installsVerifiedImage_data()
@@ -139,17 +102,17 @@ private slots:
     void installsVerifiedImage()
     {
         QFETCH(bool, overHttp);
-        const QByteArray content = image();
+        const QByteArray content = UpdateSource::sampleImage();
         QUrl source;
         if (overHttp) {
-            m_server->setChunkSize(16 * 1024);
-            m_server->serve("/vesk/manifest.json", manifest("3.1.0", content));
-            m_server->serve("/vesk/vesk.raucb", content);
-            source = m_server->url("/vesk/manifest.json");
+            server()->setChunkSize(16 * 1024);
+            server()->serve("/vesk/manifest.json", UpdateSource::manifest("3.1.0", content));
+            server()->serve("/vesk/vesk.raucb", content);
+            source = server()->url("/vesk/manifest.json");
         } else {
             QDir().mkpath(path("usb"));
-            writeFile("usb/manifest.json", manifest("3.1.0", content));
-            writeFile("usb/vesk.raucb", content);
+            m_source->writeFile("usb/manifest.json", UpdateSource::manifest("3.1.0", content));
+            m_source->writeFile("usb/vesk.raucb", content);
             source = QUrl::fromLocalFile(path("usb/manifest.json"));
         }
         UpdateHelper updater(config(source, "3.0.5"));
@@ -189,7 +152,7 @@ private slots:
         QTest::addColumn<QByteArray>("raucBody");
         QTest::addColumn<QString>("error");
         QTest::addColumn<int>("raucRuns");
-        const QByteArray good = image();
+        const QByteArray good = UpdateSource::sampleImage();
         QByteArray corrupt = good;
         corrupt[corrupt.size() / 2] = '#';
         QTest::newRow("corrupted image") << corrupt << QByteArray() << "The downloaded update is damaged." << 0;
@@ -209,9 +172,9 @@ private slots:
         QFETCH(int, raucRuns);
         if (!raucBody.isEmpty())
             m_tools->add("rauc", raucBody);
-        m_server->serve("/manifest.json", manifest("4.0", image()));
-        m_server->serve("/vesk.raucb", served);
-        UpdateHelper updater(config(m_server->url("/manifest.json"), "3.0"));
+        server()->serve("/manifest.json", UpdateSource::manifest("4.0", UpdateSource::sampleImage()));
+        server()->serve("/vesk.raucb", served);
+        UpdateHelper updater(config(server()->url("/manifest.json"), "3.0"));
         updater.checkForNetworkUpdate();
         QVERIFY(finishCheck(updater));
 
@@ -242,8 +205,8 @@ private slots:
     void badManifestIsAnError()
     {
         QFETCH(QByteArray, content);
-        m_server->serve("/manifest.json", content);
-        UpdateHelper updater(config(m_server->url("/manifest.json"), "3.0"));
+        server()->serve("/manifest.json", content);
+        UpdateHelper updater(config(server()->url("/manifest.json"), "3.0"));
         updater.checkForNetworkUpdate();
         QVERIFY(finishCheck(updater));
         QCOMPARE(updater.error(), QStringLiteral("The update source offers no valid release."));
@@ -266,11 +229,11 @@ private slots:
     void unreachableSourceFailsInBoundedTime()
     {
         QFETCH(QString, kind);
-        QUrl source = m_server->url("/manifest.json");
+        QUrl source = server()->url("/manifest.json");
         if (kind == "refused")
-            m_server.reset(); // nothing listens on that port any more
+            server()->close(); // nothing listens on that port any more
         else if (kind == "silent")
-            m_server->setSilent(true);
+            server()->setSilent(true);
         else if (kind == "file")
             source = QUrl::fromLocalFile(path("nothing/manifest.json"));
         UpdateHelper updater(config(source, "3.0", 1));
@@ -288,13 +251,13 @@ private slots:
 
     void failedCheckKeepsWhatWasKnown()
     {
-        m_server->serve("/manifest.json", manifest("2.0", image()));
-        UpdateHelper updater(config(m_server->url("/manifest.json"), "3.0", 1));
+        server()->serve("/manifest.json", UpdateSource::manifest("2.0", UpdateSource::sampleImage()));
+        UpdateHelper updater(config(server()->url("/manifest.json"), "3.0", 1));
         updater.checkForNetworkUpdate();
         QVERIFY(finishCheck(updater));
         const QString checkedAt = updater.lastUpdateCheck();
 
-        m_server->setSilent(true);
+        server()->setSilent(true);
         updater.checkForNetworkUpdate();
         QVERIFY(finishCheck(updater));
         QCOMPARE(updater.error(), QStringLiteral("The update source cannot be reached."));
@@ -303,12 +266,12 @@ private slots:
         QCOMPARE(updater.lastUpdateCheck(), checkedAt);
         // Nothing newer is known, so nothing is downloaded.
         updater.installLatestUpdate();
-        QCOMPARE(m_server->requests(), QStringList{"/manifest.json"});
+        QCOMPARE(server()->requests(), QStringList{"/manifest.json"});
     }
 
     void withoutSourceNothingIsAsked()
     {
-        writeFile("updater.conf", "[General]\ninstallCommand=rauc install\n");
+        m_source->writeFile("updater.conf", "[General]\ninstallCommand=rauc install\n");
         UpdateHelper updater(UpdaterConfig::load(path("updater.conf")));
         updater.checkForNetworkUpdate();
         QVERIFY(!updater.isChecking());
@@ -318,11 +281,11 @@ private slots:
     void quittingMidDownloadLeavesNoPartialImage()
     {
         QByteArray big(4 * 1024 * 1024, 'x');
-        m_server->setChunkSize(4096);
-        m_server->serve("/manifest.json", manifest("4.0", big));
-        m_server->serve("/vesk.raucb", big);
+        server()->setChunkSize(4096);
+        server()->serve("/manifest.json", UpdateSource::manifest("4.0", big));
+        server()->serve("/vesk.raucb", big);
         {
-            UpdateHelper updater(config(m_server->url("/manifest.json"), "3.0"));
+            UpdateHelper updater(config(server()->url("/manifest.json"), "3.0"));
             updater.checkForNetworkUpdate();
             QVERIFY(finishCheck(updater));
             updater.installLatestUpdate();

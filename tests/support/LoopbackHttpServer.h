@@ -24,6 +24,8 @@ public:
 
     void serve(const QString &path, const QByteArray &body);
     void setSilent(bool silent) { m_silent = silent; }
+    // Stops listening: connections to the port are refused from now on.
+    void close() { m_server.close(); }
     void setChunkSize(int bytes) { m_chunkSize = bytes; }
     // Paths asked for so far, oldest first.
     QStringList requests() const { return m_requests; }
