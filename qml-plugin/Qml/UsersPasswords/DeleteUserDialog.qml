@@ -14,14 +14,15 @@ VHGeneralDialogBasic {
     icon: VHIconPalette.trashIcon
     title: qsTr("Delete User?")
 
+    // Long names wrap: the user must see whose account goes.
     Row {
-        anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: parent.top
         anchors.topMargin: VHQmlCommonDefines.largeMargin
-        width: Math.min(implicitWidth, parent.width)
+        width: parent.width
         spacing: VHQmlCommonDefines.margin
 
         UserIcon {
+            id: userIcon
             anchors.verticalCenter: parent.verticalCenter
             userName: dialog.userName
             font.pixelSize: VHQmlCommonDefines.iconSize + 10
@@ -29,14 +30,13 @@ VHGeneralDialogBasic {
         Text {
             objectName: "deleteUserName"
             anchors.verticalCenter: parent.verticalCenter
-            width: Math.min(implicitWidth, dialog.width - 3 * VHQmlCommonDefines.largeMargin
-                                           - VHQmlCommonDefines.iconSize - 10)
+            width: parent.width - userIcon.width - parent.spacing
             text: dialog.userName
             font.family: mainWindow.applicationFont
             font.pixelSize: mainWindow.fontSizeH1 + 4
             font.bold: true
             color: VHColorPalette.textPrimary
-            elide: Text.ElideRight
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
         }
     }
 

@@ -106,7 +106,7 @@ VHGeneralDialogBasic {
                 font.pixelSize: mainWindow.fontSizeH1 + 4
                 font.bold: true
                 color: VHColorPalette.textPrimary
-                elide: Text.ElideRight
+                wrapMode: Text.WrapAtWordBoundaryOrAnywhere
             }
         }
 
