@@ -161,7 +161,7 @@ void UpdateHelper::onFetchFailed(ReleaseFetcher::Failure failure, const QString 
         fail(tr("The downloaded update is damaged."), detail);
         break;
     case ReleaseFetcher::StorageFailed:
-        fail(tr("There is no room to store the update."), detail);
+        fail(tr("The update could not be stored on this device."), detail);
         break;
     }
 }
