@@ -90,16 +90,11 @@ int VHUsersConfigHelper::addUser(const QString &userName, const QString &passwor
     if (password != confirmation)
         return UsersConfigResultCode::MISMATCH_PASSWORDS;
 
-    const QByteArray hash = PasswordHash::make(password);
-    if (hash.isEmpty()) {
-        qCWarning(lcUsersConfig) << "cannot hash the password of" << userName;
-        return UsersConfigResultCode::STORAGE_ERROR;
-    }
-    accounts.append({userName, hash});
-    if (!save(accounts))
-        return UsersConfigResultCode::STORAGE_ERROR;
-    qCInfo(lcUsersConfig) << "added" << userName;
-    return UsersConfigResultCode::SUCCESS;
+    accounts.append({userName, QByteArray()});
+    const int result = savePassword(&accounts, accounts.size() - 1, password);
+    if (result == UsersConfigResultCode::SUCCESS)
+        qCInfo(lcUsersConfig) << "added" << userName;
+    return result;
 }
 
 int VHUsersConfigHelper::changePassword(const QString &userName, const QString &oldPassword,
@@ -118,16 +113,10 @@ int VHUsersConfigHelper::changePassword(const QString &userName, const QString &
     if (newPassword != confirmation)
         return UsersConfigResultCode::MISMATCH_PASSWORDS;
 
-    const QByteArray hash = PasswordHash::make(newPassword);
-    if (hash.isEmpty()) {
-        qCWarning(lcUsersConfig) << "cannot hash the password of" << userName;
-        return UsersConfigResultCode::STORAGE_ERROR;
-    }
-    accounts[index].hash = hash;
-    if (!save(accounts))
-        return UsersConfigResultCode::STORAGE_ERROR;
-    qCInfo(lcUsersConfig) << "changed the password of" << userName;
-    return UsersConfigResultCode::SUCCESS;
+    const int result = savePassword(&accounts, index, newPassword);
+    if (result == UsersConfigResultCode::SUCCESS)
+        qCInfo(lcUsersConfig) << "changed the password of" << userName;
+    return result;
 }
 
 int VHUsersConfigHelper::deleteUser(const QString &userName)
@@ -159,6 +148,17 @@ void VHUsersConfigHelper::enableLockScreen()
                                      << reply.error().message();
         w->deleteLater();
     });
+}
+
+int VHUsersConfigHelper::savePassword(QList<Account> *accounts, int index, const QString &password)
+{
+    Account &account = (*accounts)[index];
+    account.hash = PasswordHash::make(password);
+    if (account.hash.isEmpty()) {
+        qCWarning(lcUsersConfig) << "cannot hash the password of" << account.name;
+        return UsersConfigResultCode::STORAGE_ERROR;
+    }
+    return save(*accounts) ? UsersConfigResultCode::SUCCESS : UsersConfigResultCode::STORAGE_ERROR;
 }
 
 bool VHUsersConfigHelper::load(QList<Account> *accounts)

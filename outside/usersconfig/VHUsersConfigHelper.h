@@ -61,6 +61,8 @@ signals:
 private:
     bool load(QList<Account> *accounts);
     bool save(const QList<Account> &accounts);
+    // Hashes the password into accounts[index] and writes the accounts.
+    int savePassword(QList<Account> *accounts, int index, const QString &password);
     void publish(const QList<Account> &accounts);
 
     AccountFile m_file;

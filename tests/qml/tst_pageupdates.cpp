@@ -1,13 +1,10 @@
-#include "AnalyticsLibrary.h"
 #include "FakeTool.h"
+#include "SettingHits.h"
 #include "SettingsWindow.h"
 #include "TestHome.h"
 #include "UpdateHelper.h"
 #include "UpdateSource.h"
 
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QQuickItem>
 #include <QSettings>
 #include <QTest>
@@ -47,20 +44,6 @@ class TestPageUpdates : public QObject
         return w.item(QString::fromLatin1(name))->isVisible();
     }
 
-    static QStringList hits()
-    {
-        QStringList found;
-        QFile spool(AnalyticsLibrary::spoolFilePath());
-        if (!spool.open(QIODevice::ReadOnly))
-            return found;
-        for (const QByteArray &line : spool.readAll().split('\n')) {
-            const QJsonObject hit = QJsonDocument::fromJson(line).object().value("hit").toObject();
-            if (hit.contains("settingName"))
-                found.append(hit.value("settingName").toString() + "=" + hit.value("newValue").toString());
-        }
-        return found;
-    }
-
     void openPage(const SettingsWindow &w)
     {
         w.showTab(3);
@@ -70,7 +53,7 @@ class TestPageUpdates : public QObject
     void tapAction(const SettingsWindow &w, const QString &expectedHit)
     {
         w.tap(w.item("updateActionButton"));
-        QCOMPARE(hits().value(hits().size() - 1), expectedHit);
+        QCOMPARE(lastSettingHit(), expectedHit);
     }
 
 private slots:
@@ -232,7 +215,7 @@ private slots:
         QVERIFY(toggle->property("checked").toBool());
         QSettings stored(m_home->settingsFile(), QSettings::IniFormat);
         QCOMPARE(stored.value("updates/automaticUpdateCheck").toString(), QStringLiteral("true"));
-        QCOMPARE(hits().value(hits().size() - 1), QStringLiteral("AutomaticUpdateCheck=true"));
+        QCOMPARE(lastSettingHit(), QStringLiteral("AutomaticUpdateCheck=true"));
         QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
     }
 };

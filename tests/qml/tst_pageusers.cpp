@@ -1,13 +1,10 @@
-#include "AnalyticsLibrary.h"
 #include "DBusMock.h"
 #include "PrivateBus.h"
+#include "SettingHits.h"
 #include "SettingsWindow.h"
 #include "TestHome.h"
 #include "VHUsersConfigHelper.h"
 
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -36,20 +33,6 @@ class TestPageUsers : public QObject
     std::unique_ptr<VHUsersConfigHelper> otherProgram() const
     {
         return std::make_unique<VHUsersConfigHelper>(accountFile(), QDBusConnection("none"));
-    }
-
-    static QStringList hits()
-    {
-        QStringList found;
-        QFile spool(AnalyticsLibrary::spoolFilePath());
-        if (!spool.open(QIODevice::ReadOnly))
-            return found;
-        for (const QByteArray &line : spool.readAll().split('\n')) {
-            const QJsonObject hit = QJsonDocument::fromJson(line).object().value("hit").toObject();
-            if (hit.contains("settingName"))
-                found.append(hit.value("settingName").toString() + "=" + hit.value("newValue").toString());
-        }
-        return found;
     }
 
     static void openPage(const SettingsWindow &w)
@@ -132,7 +115,7 @@ private slots:
         QCOMPARE(fieldStates(w, addFields()), QStringList({"NORMAL:", "NORMAL:", "NORMAL:"}));
         for (const QString &name : addFields())
             QCOMPARE(w.item(name)->property("text").toString(), QString());
-        QCOMPARE(hits().value(hits().size() - 1), QStringLiteral("Users=Added User"));
+        QCOMPARE(lastSettingHit(), QStringLiteral("Users=Added User"));
         QCOMPARE(otherProgram()->usersList(), QStringList{"anna"});
         QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
     }
@@ -164,7 +147,7 @@ private slots:
         w.tap(w.item("addUserButton"));
         QCOMPARE(fieldStates(w, addFields()), marks);
         QCOMPARE(otherProgram()->usersList(), QStringList{"anna"});
-        QVERIFY(!hits().contains("Users=Added User"));
+        QVERIFY(!settingHits().contains("Users=Added User"));
     }
 
     void marksStayUntilTheFieldChanges()
@@ -201,7 +184,7 @@ private slots:
         QCOMPARE(other->deleteUser("anna"), int(RC::SUCCESS));
         w.tap(w.item("deleteUserConfirm"));
         QVERIFY(dialog->isVisible());
-        QVERIFY(!hits().contains("Users=Deleted User"));
+        QVERIFY(!settingHits().contains("Users=Deleted User"));
         w.tap(w.item("deleteUserCancel"));
         QVERIFY(!dialog->isVisible());
 
@@ -209,7 +192,7 @@ private slots:
         w.tap(w.item("userDelete_ben"));
         w.tap(w.item("deleteUserConfirm"));
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(hits().value(hits().size() - 1), QStringLiteral("Users=Deleted User"));
+        QCOMPARE(lastSettingHit(), QStringLiteral("Users=Deleted User"));
         QVERIFY(!otherProgram()->hasUsers());
         QVERIFY(w.item("noUsersText")->isVisible());
     }
@@ -256,7 +239,7 @@ private slots:
         fill(w, modifyFields(), {"old secret", "new secret", "new secret"});
         w.tap(change);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(hits().value(hits().size() - 1), QStringLiteral("Users=Password Changed"));
+        QCOMPARE(lastSettingHit(), QStringLiteral("Users=Password Changed"));
         QCOMPARE(otherProgram()->changePassword("anna", "new secret", "third secret", "third secret"),
                  int(RC::SUCCESS));
     }
@@ -268,7 +251,7 @@ private slots:
         const int before = m_logind->methods().count("LockSessions");
         w.tap(w.item("lockButton"));
         QTRY_COMPARE(m_logind->methods().count("LockSessions"), before + 1);
-        QCOMPARE(hits().value(hits().size() - 1), QStringLiteral("Display=Locked"));
+        QCOMPARE(lastSettingHit(), QStringLiteral("Display=Locked"));
     }
 };
 
