@@ -249,35 +249,6 @@ private slots:
         QCOMPARE(updater.error(), QStringLiteral("The update source cannot be reached."));
     }
 
-    void failedCheckKeepsWhatWasKnown()
-    {
-        server()->serve("/manifest.json", UpdateSource::manifest("2.0", UpdateSource::sampleImage()));
-        UpdateHelper updater(config(server()->url("/manifest.json"), "3.0", 1));
-        updater.checkForNetworkUpdate();
-        QVERIFY(finishCheck(updater));
-        const QString checkedAt = updater.lastUpdateCheck();
-
-        server()->setSilent(true);
-        updater.checkForNetworkUpdate();
-        QVERIFY(finishCheck(updater));
-        QCOMPARE(updater.error(), QStringLiteral("The update source cannot be reached."));
-        QCOMPARE(updater.isUpdateable(), int(QMLUpdatabilityEnums::NONUPDATABLE));
-        QCOMPARE(updater.availableVersion(), QStringLiteral("2.0"));
-        QCOMPARE(updater.lastUpdateCheck(), checkedAt);
-        // Nothing newer is known, so nothing is downloaded.
-        updater.installLatestUpdate();
-        QCOMPARE(server()->requests(), QStringList{"/manifest.json"});
-    }
-
-    void withoutSourceNothingIsAsked()
-    {
-        m_source->writeFile("updater.conf", "[General]\ninstallCommand=rauc install\n");
-        UpdateHelper updater(UpdaterConfig::load(path("updater.conf")));
-        updater.checkForNetworkUpdate();
-        QVERIFY(!updater.isChecking());
-        QCOMPARE(updater.error(), QStringLiteral("No update source is configured."));
-    }
-
     void quittingMidDownloadLeavesNoPartialImage()
     {
         QByteArray big(4 * 1024 * 1024, 'x');
