@@ -32,7 +32,7 @@ public:
     explicit ReleaseFetcher(QObject *parent = nullptr);
     ~ReleaseFetcher() override;
 
-public slots:
+    // Called in the fetcher's own thread.
     void fetchManifest(const QUrl &url, int timeoutMs);
     void fetchImage(const QUrl &url, const QByteArray &sha256, const QString &path, int timeoutMs);
 

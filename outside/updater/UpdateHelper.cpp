@@ -69,9 +69,13 @@ void UpdateHelper::checkForNetworkUpdate()
     }
     setError(QString());
     setChecking(true);
-    QMetaObject::invokeMethod(m_fetcher, "fetchManifest", Qt::QueuedConnection,
-                              Q_ARG(QUrl, m_config.source),
-                              Q_ARG(int, m_config.timeoutSeconds * 1000));
+    ReleaseFetcher *fetcher = m_fetcher;
+    const QUrl source = m_config.source;
+    const int timeoutMs = m_config.timeoutSeconds * 1000;
+    // Runs in the fetcher's thread.
+    QMetaObject::invokeMethod(
+        fetcher, [fetcher, source, timeoutMs] { fetcher->fetchManifest(source, timeoutMs); },
+        Qt::QueuedConnection);
 }
 
 void UpdateHelper::onManifestFetched(const QByteArray &content)
@@ -112,10 +116,16 @@ void UpdateHelper::installLatestUpdate()
     setProgress(0);
     setUpdating(true);
     m_imagePath = QDir(m_config.downloadDirectory).filePath(m_release.imageFileName());
-    QMetaObject::invokeMethod(m_fetcher, "fetchImage", Qt::QueuedConnection,
-                              Q_ARG(QUrl, m_release.image), Q_ARG(QByteArray, m_release.sha256),
-                              Q_ARG(QString, m_imagePath),
-                              Q_ARG(int, m_config.timeoutSeconds * 1000));
+    ReleaseFetcher *fetcher = m_fetcher;
+    const ReleaseManifest release = m_release;
+    const QString path = m_imagePath;
+    const int timeoutMs = m_config.timeoutSeconds * 1000;
+    QMetaObject::invokeMethod(
+        fetcher,
+        [fetcher, release, path, timeoutMs] {
+            fetcher->fetchImage(release.image, release.sha256, path, timeoutMs);
+        },
+        Qt::QueuedConnection);
 }
 
 void UpdateHelper::onImageProgress(int percent)
