@@ -9,7 +9,8 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
   qml-module-qtquick-window2 qml-module-qtgraphicaleffects qml-module-qttest
   qml-module-qtqml-models2 libqt5svg5
-  dbus dbus-x11
+  dbus dbus-x11 python3-dbusmock
+  libcrypt-dev
   cups cups-client cups-bsd libcups2-dev
   libubootenv-tool u-boot-tools
   libfaketime

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AddUserContainer</name>
+    <message>
+        <source>User already exists</source>
+        <translation>Benutzer existiert bereits</translation>
+    </message>
+    <message>
+        <source>Invalid username</source>
+        <translation>Ungültiger Benutzername</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Ungültiges Passwort</translation>
+    </message>
+    <message>
+        <source>Invalid Username &amp; Password</source>
+        <translation>Name &amp; Passwort ungültig</translation>
+    </message>
+    <message>
+        <source>Passwords do not match</source>
+        <translation>Passwörter stimmen nicht überein</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Passwort bestätigen</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Benutzer hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>DeleteUserDialog</name>
     <message>
         <source>Delete User?</source>
@@ -10,6 +53,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Benutzer löschen</translation>
     </message>
 </context>
 <context>
@@ -145,6 +192,34 @@
     <message>
         <source>Change User Password</source>
         <translation>Benutzerpasswort ändern</translation>
+    </message>
+    <message>
+        <source>Invalid new password. Please try something else.</source>
+        <translation>Ungültiges neues Passwort. Bitte versuchen Sie ein anderes.</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Incorrect password.</source>
+        <translation>Falsches Passwort.</translation>
+    </message>
+    <message>
+        <source>Old Password</source>
+        <translation>Altes Passwort</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Passwort bestätigen</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
     </message>
 </context>
 <context>
@@ -601,15 +676,85 @@
 <context>
     <name>PageUpdates</name>
     <message>
-        <source>Updates</source>
-        <translation>Updates</translation>
+        <source>Updates Available</source>
+        <translation>Updates verfügbar</translation>
+    </message>
+    <message>
+        <source>Install Updates</source>
+        <translation>Updates installieren</translation>
+    </message>
+    <message>
+        <source>System Updates</source>
+        <translation>System-Updates</translation>
+    </message>
+    <message>
+        <source>Last Checked: </source>
+        <translation>Zuletzt geprüft: </translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Available Version:</source>
+        <translation>Verfügbare Version:</translation>
+    </message>
+    <message>
+        <source>Please restart the system to complete the update.</source>
+        <translation>Bitte starten Sie das System neu, um das Update abzuschließen.</translation>
+    </message>
+    <message>
+        <source>Check For Updates Automatically</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Requires a valid internet connection.</source>
+        <translation>Erfordert eine funktionierende Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>Update Finished</source>
+        <translation>Update abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Up To Date</source>
+        <translation>Auf dem neuesten Stand</translation>
+    </message>
+    <message>
+        <source>Re-install Update</source>
+        <translation>Update neu installieren</translation>
+    </message>
+    <message>
+        <source>Check For Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Suche nach Updates...</translation>
+    </message>
+    <message>
+        <source>Updating, Please Wait...</source>
+        <translation>Update läuft, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Error Updating</source>
+        <translation>Fehler beim Update</translation>
     </message>
 </context>
 <context>
     <name>PageUsers</name>
     <message>
-        <source>Users</source>
-        <translation>Benutzer</translation>
+        <source>Users and Passwords</source>
+        <translation>Benutzer und Passwörter</translation>
+    </message>
+    <message>
+        <source>There are currently no users.
+Adding a user will prompt for a login on reboot.</source>
+        <translation>Derzeit gibt es keine Benutzer.
+Mit dem ersten Benutzer wird beim Neustart eine Anmeldung verlangt.</translation>
     </message>
 </context>
 <context>
@@ -707,6 +852,34 @@
     <message>
         <source>No update source is configured.</source>
         <translation>Es ist keine Update-Quelle eingerichtet.</translation>
+    </message>
+    <message>
+        <source>The update source offers no valid release.</source>
+        <translation>Die Update-Quelle bietet keine gültige Version an.</translation>
+    </message>
+    <message>
+        <source>No update is available. Check for updates first.</source>
+        <translation>Kein Update verfügbar. Suchen Sie zuerst nach Updates.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed.</source>
+        <translation>Das Update konnte nicht installiert werden.</translation>
+    </message>
+    <message>
+        <source>The update source cannot be reached.</source>
+        <translation>Die Update-Quelle ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded.</source>
+        <translation>Das Update konnte nicht heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is damaged.</source>
+        <translation>Das heruntergeladene Update ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The update could not be stored on this device.</source>
+        <translation>Das Update konnte auf diesem Gerät nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "SettingsWindow.h"
 
 #include "GuiSession.h"
+#include "QMLUpdatabilityEnums.h"
 
 #include <QMutex>
 #include <QQmlApplicationEngine>
@@ -43,6 +44,9 @@ SettingsWindow::SettingsWindow(uint startTab, const QString &testPageFolder)
 {
     // The program's root document, linked into this support library.
     Q_INIT_RESOURCE(main);
+    // As the program's entry does; once per process.
+    static const bool enumsRegistered = (QMLUpdatabilityEnums::registerQmlType(), true);
+    Q_UNUSED(enumsRegistered)
     {
         QMutexLocker lock(&problemsMutex);
         problems.clear();

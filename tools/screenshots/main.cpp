@@ -7,6 +7,7 @@
 
 #include "ApplicationIdentity.h"
 #include "GuiSession.h"
+#include "QMLUpdatabilityEnums.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(ApplicationIdentity::name);
     QCoreApplication::setApplicationVersion(ApplicationIdentity::version);
+    QMLUpdatabilityEnums::registerQmlType();
     QGuiApplication app(argc, argv);
     const QString outputDir = QString::fromLocal8Bit(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[3]);
