@@ -10,6 +10,7 @@ import "./Models"
 import "./Pages"
 import "./UsersPasswords"
 import "./Dialogs"
+import "./Components"
 
 // The settings window: the sidebar of tabs, the eleven pages, the
 // window-level dialogs over a dimming layer, and the top bar above it all.
@@ -28,10 +29,26 @@ Window {
     property int innerDividerWidth: 640
     property string applicationFont: "_AirVesk"
 
-    // The page of each tab number, in tab order.
-    readonly property var pagesByTab: [pageGeneral, pageDateTime, pageNetworking, pageUpdates,
-                                       pageLanguages, pageUsers, pagePrinter, pagePrinterAlignment,
-                                       pagePrinterPresets, pageAbout, pagePrinterAdvanced]
+    // The pages, under the names the documents reach them by; null for the
+    // moment between the window's first frame and the page being built.
+    readonly property Item pageGeneral: loaderGeneral.item
+    readonly property Item pageDateTime: loaderDateTime.item
+    readonly property Item pageNetworking: loaderNetworking.item
+    readonly property Item pageUpdates: loaderUpdates.item
+    readonly property Item pageLanguages: loaderLanguages.item
+    readonly property Item pageUsers: loaderUsers.item
+    readonly property Item pagePrinter: loaderPrinter.item
+    readonly property Item pagePrinterAlignment: loaderPrinterAlignment.item
+    readonly property Item pagePrinterPresets: loaderPrinterPresets.item
+    readonly property Item pageAbout: loaderAbout.item
+    readonly property Item pagePrinterAdvanced: loaderPrinterAdvanced.item
+    // The page loader of each tab number, in tab order.
+    readonly property var pageLoaders: [loaderGeneral, loaderDateTime, loaderNetworking, loaderUpdates,
+                                        loaderLanguages, loaderUsers, loaderPrinter, loaderPrinterAlignment,
+                                        loaderPrinterPresets, loaderAbout, loaderPrinterAdvanced]
+    readonly property bool pagesReady: pageLoaders.every(function(loader) { return loader.status === Loader.Ready })
+    // The tab number of the page shown, -1 before the first.
+    property int shownTab: -1
     readonly property bool dialogOpen: modifyUserDialog.visible || deleteUserDialog.visible
                                        || wifiPasswordDialog.visible || ethernetSettingsDialog.visible
                                        || wifiDialog.visible || msdInfoDialog.visible
@@ -40,19 +57,23 @@ Window {
 
     function showTab(tab) {
         var i
-        for (i = 0; i < pagesByTab.length; ++i)
-            pagesByTab[i].display = false
+        for (i = 0; i < pageLoaders.length; ++i) {
+            if (pageLoaders[i].item)
+                pageLoaders[i].item.display = false
+        }
         for (i = 0; i < sidebarModel.count; ++i)
             sidebarModel.setProperty(i, "selected", sidebarModel.get(i).sideBarEnum === tab)
         var known = typeof tab === "number" && tab >= VHSettingsTabEnums.GENERAL
-                    && tab < VHSettingsTabEnums.TABNAME_MAX
+                    && tab < VHSettingsTabEnums.TABNAME_MAX && tab === Math.floor(tab)
         if (!known)
             sidebarModel.setProperty(0, "selected", true)
-        var page = known ? pagesByTab[Math.floor(tab)] : pageGeneral
-        if (page === undefined)
-            page = pageGeneral
-        console.debug(windowLog, "showing tab", tab, "page", page.objectName)
-        page.display = true
+        shownTab = known ? tab : VHSettingsTabEnums.GENERAL
+        var loader = pageLoaders[shownTab]
+        if (loader.item)
+            loader.item.display = true
+        else
+            loader.buildNow()
+        console.debug(windowLog, "showing tab", tab, "page", loader.item.objectName)
     }
 
     function removeEntries() {
@@ -74,6 +95,7 @@ Window {
             currentTab = buttonEnum
     }
     Component.onCompleted: removeEntries()
+    onPagesReadyChanged: console.debug(startupLog, "all pages built")
 
     Connections {
         target: SettingsMain
@@ -81,6 +103,12 @@ Window {
             if (mainWindow.currentTab !== tabEnum)
                 mainWindow.currentTab = tabEnum
         }
+    }
+
+    LoggingCategory {
+        id: startupLog
+        name: "vh.startup"
+        defaultLogLevel: LoggingCategory.Warning
     }
 
     LoggingCategory {
@@ -106,17 +134,62 @@ Window {
         width: parent.width - x
         height: parent.height - y
 
-        PageGeneral { id: pageGeneral; objectName: "pageGeneral"; anchors.fill: parent }
-        PageDateTime { id: pageDateTime; objectName: "pageDateTime"; anchors.fill: parent }
-        PageNetworking { id: pageNetworking; objectName: "pageNetworking"; anchors.fill: parent }
-        PageUpdates { id: pageUpdates; objectName: "pageUpdates"; anchors.fill: parent }
-        PageLanguages { id: pageLanguages; objectName: "pageLanguages"; anchors.fill: parent }
-        PageUsers { id: pageUsers; objectName: "pageUsers"; anchors.fill: parent }
-        PagePrinter { id: pagePrinter; objectName: "pagePrinter"; anchors.fill: parent }
-        PagePrinterAlignment { id: pagePrinterAlignment; objectName: "pagePrinterAlignment"; anchors.fill: parent }
-        PagePrinterPresets { id: pagePrinterPresets; objectName: "pagePrinterPresets"; anchors.fill: parent }
-        PageAbout { id: pageAbout; objectName: "pageAbout"; anchors.fill: parent }
-        PagePrinterAdvanced { id: pagePrinterAdvanced; objectName: "pagePrinterAdvanced"; anchors.fill: parent }
+        // Built in this order; the printer pages read the presets page.
+        PageLoader {
+            id: loaderPrinterPresets
+            tab: VHSettingsTabEnums.PRINTER_PRESETS
+            sourceComponent: PagePrinterPresets { objectName: "pagePrinterPresets" }
+        }
+        PageLoader {
+            id: loaderGeneral
+            tab: VHSettingsTabEnums.GENERAL
+            sourceComponent: PageGeneral { objectName: "pageGeneral" }
+        }
+        PageLoader {
+            id: loaderDateTime
+            tab: VHSettingsTabEnums.DATE_TIME
+            sourceComponent: PageDateTime { objectName: "pageDateTime" }
+        }
+        PageLoader {
+            id: loaderNetworking
+            tab: VHSettingsTabEnums.NETWORKING
+            sourceComponent: PageNetworking { objectName: "pageNetworking" }
+        }
+        PageLoader {
+            id: loaderUpdates
+            tab: VHSettingsTabEnums.SYSTEM_UPDATES
+            sourceComponent: PageUpdates { objectName: "pageUpdates" }
+        }
+        PageLoader {
+            id: loaderLanguages
+            tab: VHSettingsTabEnums.LANGUAGES
+            sourceComponent: PageLanguages { objectName: "pageLanguages" }
+        }
+        PageLoader {
+            id: loaderUsers
+            tab: VHSettingsTabEnums.USERS_PASSWORDS
+            sourceComponent: PageUsers { objectName: "pageUsers" }
+        }
+        PageLoader {
+            id: loaderPrinter
+            tab: VHSettingsTabEnums.PRINTER
+            sourceComponent: PagePrinter { objectName: "pagePrinter" }
+        }
+        PageLoader {
+            id: loaderPrinterAlignment
+            tab: VHSettingsTabEnums.PRINTER_ALIGNMENT
+            sourceComponent: PagePrinterAlignment { objectName: "pagePrinterAlignment" }
+        }
+        PageLoader {
+            id: loaderAbout
+            tab: VHSettingsTabEnums.ABOUT
+            sourceComponent: PageAbout { objectName: "pageAbout" }
+        }
+        PageLoader {
+            id: loaderPrinterAdvanced
+            tab: VHSettingsTabEnums.PRINTER_ADVANCED
+            sourceComponent: PagePrinterAdvanced { objectName: "pagePrinterAdvanced" }
+        }
     }
 
     Rectangle {

@@ -56,8 +56,11 @@ SettingsWindow::SettingsWindow(uint startTab, const QString &testPageFolder)
                                              QUuid::createUuid().toString(QUuid::WithoutBraces),
                                              QStringLiteral(VH_TRANSLATIONS_DIR), testPageFolder);
     m_window = qobject_cast<QQuickWindow *>(m_session->rootObject());
-    if (m_window)
+    if (m_window) {
         (void)QTest::qWaitForWindowExposed(m_window);
+        // Tests start from the window as a user meets it: every page built.
+        (void)QTest::qWaitFor([this] { return m_window->property("pagesReady").toBool(); }, 10000);
+    }
 }
 
 SettingsWindow::~SettingsWindow()
@@ -69,8 +72,11 @@ SettingsWindow::~SettingsWindow()
 
 QQuickItem *SettingsWindow::item(const QString &objectName) const
 {
-    const QList<QQuickItem *> found = items(objectName);
-    return found.isEmpty() ? nullptr : found.first();
+    for (QQuickItem *found : items(objectName)) {
+        if (found->objectName() == objectName)
+            return found;
+    }
+    return nullptr;
 }
 
 QList<QQuickItem *> SettingsWindow::items(const QString &objectNamePrefix) const
