@@ -9,7 +9,7 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
   qml-module-qtquick-window2 qml-module-qtgraphicaleffects qml-module-qttest
   qml-module-qtqml-models2 libqt5svg5
-  dbus dbus-x11
+  dbus dbus-x11 python3-dbusmock
   cups cups-client cups-bsd libcups2-dev
   libubootenv-tool u-boot-tools
   xvfb xauth xdotool libgl1-mesa-dri
