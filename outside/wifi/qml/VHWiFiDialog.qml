@@ -18,7 +18,7 @@ VHGeneralDialogBasic {
     signal rejected()
 
     width: 560
-    height: 340
+    height: 310
     title: dialog.accessPointSSID
     icon: VHIconPalette.wifiIcon
 

@@ -160,8 +160,9 @@ SettingsPage {
             VHGeneralPillSwitch {
                 id: wifiSwitch
                 objectName: "wifiSwitch"
+                // In line with the Ethernet switch, whose settings icon sits to its right.
                 anchors.right: parent.right
-                anchors.rightMargin: page.rowHeight
+                anchors.rightMargin: page.rowHeight + VHQmlCommonDefines.margin
                 anchors.verticalCenter: parent.verticalCenter
                 checked: NetworkInterface.isWifiUp
                 onToggled: {
@@ -194,8 +195,8 @@ SettingsPage {
             objectName: "connectedAccessPoint"
             anchors.top: wirelessDivider.bottom
             anchors.topMargin: VHQmlCommonDefines.smallMargin
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: mainWindow.dividerWidth
+            anchors.left: wirelessDivider.left
+            width: mainWindow.dividerWidth - VHQmlCommonDefines.margin
             visible: page.connectedShown
             connected: true
             savedNetwork: true
