@@ -216,6 +216,35 @@ private slots:
         QCOMPARE(hits("EthernetSettings"), on ? QStringList{"Opened"} : QStringList());
     }
 
+    void ethernetSwitchConnectsAndDisconnects()
+    {
+        const QString ethernet = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Disconnected);
+        m_nm->addMethod(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
+                        QStringLiteral("Disconnect"), QString(), QStringLiteral("self.SetDeviceDisconnected(self.path)"));
+        SettingsWindow w(2);
+        QQuickItem *toggle = w.item("ethernetSwitch");
+        QTRY_VERIFY(w.item("pageNetworking")->isVisible());
+        QCOMPARE(toggle->property("checked").toBool(), false);
+
+        // With no profile yet, the device gets a DHCP one for its interface.
+        w.tap(toggle);
+        QTRY_VERIFY(toggle->property("checked").toBool());
+        const QList<QVariantList> activations = m_nm->methodCalls(NetworkManagerMock::ManagerPath,
+                                                                  QStringLiteral("ActivateConnection"));
+        QCOMPARE(activations.size(), 1);
+        QCOMPARE(activations.constFirst().value(1).value<QDBusObjectPath>().path(), ethernet);
+        const auto profile = m_nm->savedProfile(activations.constFirst().value(0).value<QDBusObjectPath>().path());
+        QCOMPARE(profile.value("connection").value("interface-name").toString(), QStringLiteral("eth0"));
+        QCOMPARE(profile.value("ipv4").value("method").toString(), QStringLiteral("auto"));
+
+        w.tap(toggle);
+        QTRY_VERIFY(!toggle->property("checked").toBool());
+        QCOMPARE(m_nm->methodCalls(ethernet, QStringLiteral("Disconnect")).size(), 1);
+        QCOMPARE(m_nm->property(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
+                                QStringLiteral("State")).toUInt(), uint(NetworkManagerMock::Disconnected));
+        QCOMPARE(hits("Ethernet"), (QStringList{"true", "false"}));
+    }
+
     void scanningRunsOnlyWhileThePageIsShown()
     {
         const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);

@@ -94,6 +94,18 @@ QString NetworkManagerMock::connectTo(const QString &device, const QString &acce
                             {QStringList{device}, profile, accessPoint, name, uint(2)}));
 }
 
+void NetworkManagerMock::addMethod(const QString &path, const QString &interface, const QString &name,
+                                   const QString &inSignature, const QString &code)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(Service), path,
+                                                       QString::fromLatin1(DBusMockInterface),
+                                                       QStringLiteral("AddMethod"));
+    call.setArguments({interface, name, inSignature, QString(), code});
+    const QDBusMessage reply = m_connection.call(call);
+    if (reply.type() == QDBusMessage::ErrorMessage)
+        qWarning("NetworkManager stand-in: AddMethod failed: %s", qPrintable(reply.errorMessage()));
+}
+
 void NetworkManagerMock::setProperty(const QString &path, const QString &interface, const QString &name,
                                      const QVariant &value)
 {

@@ -42,6 +42,10 @@ public:
                            const QString &bssid, uchar strength, uint security);
     // A saved profile for a network the device can see, made active on it.
     QString connectTo(const QString &device, const QString &accessPoint, const QString &ssid);
+    // Gives the object at `path` a method the template lacks; `code` is
+    // Python run by the stand-in, with `self` the object and `args` the arguments.
+    void addMethod(const QString &path, const QString &interface, const QString &name,
+                   const QString &inSignature, const QString &code);
     // Changes a property and emits PropertiesChanged, as NetworkManager does.
     void setProperty(const QString &path, const QString &interface, const QString &name,
                      const QVariant &value);
