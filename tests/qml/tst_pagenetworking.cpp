@@ -382,6 +382,42 @@ private slots:
             QVERIFY2(!message.contains(password), qPrintable(message));
     }
 
+    void savedNetworkConnectsWithoutTypingAndCanBeForgotten()
+    {
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        const QString office = m_nm->addAccessPoint(wifi, "office", "Office", "02:00:00:00:00:01", 70,
+                                                    NetworkManagerMock::KeyMgmtPsk);
+        const QString profile = m_nm->saveProfile(wifi, office, QStringLiteral("Office"));
+        SettingsWindow w(2);
+        QObject *client = w.contextObject("WiFiClient");
+        QTRY_VERIFY(shows(w, QStringList{"Office"}));
+        QCOMPARE(listed(w, "saved"), QStringList{"true"});
+        QVERIFY(!listed(w, "psk").constFirst().isEmpty());
+
+        w.tap(row(w, "Office"));
+        QVERIFY(w.item("wifiPasswordConnect")->isEnabled());
+        w.tap(w.item("wifiPasswordConnect"));
+        QTRY_COMPARE(client->property("networkStatus").toInt(), Connected);
+        QCOMPARE(m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("AddAndActivateConnection")).size(), 0);
+        const QList<QVariantList> activations = m_nm->methodCalls(NetworkManagerMock::ManagerPath,
+                                                                  QStringLiteral("ActivateConnection"));
+        QCOMPARE(activations.size(), 1);
+        QCOMPARE(activations.constFirst().value(0).value<QDBusObjectPath>().path(), profile);
+        w.tap(w.item("wifiPasswordCancel"));
+        QTRY_VERIFY(shows(w, QStringList()));
+
+        // Forgetting the connected network deletes its profile; it comes back unsaved.
+        w.tap(child(w.item("connectedAccessPoint"), "settingsButton"));
+        QVERIFY(w.item("wifiDialog")->isVisible());
+        w.tap(w.item("wifiDialogForget"));
+        QVERIFY(!w.item("wifiDialog")->isVisible());
+        QCOMPARE(m_nm->calledMethods().count(QStringLiteral("Delete")), 1);
+        QVERIFY(m_nm->savedProfile(profile).isEmpty());
+        QTRY_VERIFY(shows(w, QStringList{"Office"}));
+        QVERIFY(!w.item("connectedAccessPoint")->isVisible());
+        QCOMPARE(listed(w, "saved"), QStringList{"false"});
+    }
+
     void badStaticAddressIsRefused_data()
     {
         QTest::addColumn<QString>("address");

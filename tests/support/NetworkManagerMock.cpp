@@ -86,10 +86,16 @@ QString NetworkManagerMock::addAccessPoint(const QString &device, const QString 
                              QVariant::fromValue(strength), security}));
 }
 
+QString NetworkManagerMock::saveProfile(const QString &device, const QString &accessPoint, const QString &ssid)
+{
+    const QString name = accessPoint.section(QLatin1Char('/'), -1);
+    return firstString(mock(QStringLiteral("AddWiFiConnection"), {device, name, ssid, QString()}));
+}
+
 QString NetworkManagerMock::connectTo(const QString &device, const QString &accessPoint, const QString &ssid)
 {
     const QString name = accessPoint.section(QLatin1Char('/'), -1);
-    const QString profile = firstString(mock(QStringLiteral("AddWiFiConnection"), {device, name, ssid, QString()}));
+    const QString profile = saveProfile(device, accessPoint, ssid);
     return firstString(mock(QStringLiteral("AddActiveConnection"),
                             {QStringList{device}, profile, accessPoint, name, uint(2)}));
 }

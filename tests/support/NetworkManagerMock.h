@@ -40,7 +40,9 @@ public:
     QString addEthernetDevice(const QString &interface, DeviceState state);
     QString addAccessPoint(const QString &device, const QString &name, const QString &ssid,
                            const QString &bssid, uchar strength, uint security);
-    // A saved profile for a network the device can see, made active on it.
+    // A saved profile for a network the device can see; connectTo also makes
+    // it active on the device.
+    QString saveProfile(const QString &device, const QString &accessPoint, const QString &ssid);
     QString connectTo(const QString &device, const QString &accessPoint, const QString &ssid);
     // Gives the object at `path` a method the template lacks; `code` is
     // Python run by the stand-in, with `self` the object and `args` the arguments.
