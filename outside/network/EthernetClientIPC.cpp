@@ -4,7 +4,6 @@
 #include "Ipv4Settings.h"
 #include "NetworkLogging.h"
 
-#include <QDBusServiceWatcher>
 
 EthernetClientIPC::EthernetClientIPC(QObject *parent)
     : EthernetClientIPC(QDBusConnection::systemBus(), parent)
@@ -19,18 +18,7 @@ EthernetClientIPC::EthernetClientIPC(const QDBusConnection &bus, QObject *parent
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &EthernetClientIPC::refresh);
 
-    const char *slot = SLOT(scheduleRefresh());
-    m_nm.watch(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-               QStringLiteral("DeviceAdded"), this, slot);
-    m_nm.watch(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-               QStringLiteral("DeviceRemoved"), this, slot);
-    m_nm.watch(NetworkManagerBus::SettingsPath, NetworkManagerBus::SettingsInterface,
-               QStringLiteral("NewConnection"), this, slot);
-    m_nm.watch(NetworkManagerBus::SettingsPath, NetworkManagerBus::SettingsInterface,
-               QStringLiteral("ConnectionRemoved"), this, slot);
-    auto *service = new QDBusServiceWatcher(NetworkManagerBus::Service, m_nm.connection(),
-                                            QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(service, &QDBusServiceWatcher::serviceOwnerChanged, this, &EthernetClientIPC::scheduleRefresh);
+    m_nm.watchChanges(this, SLOT(scheduleRefresh()));
 
     refresh();
 }

@@ -4,7 +4,6 @@
 #include "NetworkLogging.h"
 
 #include <QDBusObjectPath>
-#include <QDBusServiceWatcher>
 
 NetworkInterfaces::NetworkInterfaces(QObject *parent)
     : NetworkInterfaces(QDBusConnection::systemBus(), parent)
@@ -19,16 +18,7 @@ NetworkInterfaces::NetworkInterfaces(const QDBusConnection &bus, QObject *parent
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &NetworkInterfaces::refresh);
 
-    const char *slot = SLOT(scheduleRefresh());
-    m_nm.watch(NetworkManagerBus::ManagerPath, NetworkManagerBus::PropertiesInterface,
-               QStringLiteral("PropertiesChanged"), this, slot);
-    m_nm.watch(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-               QStringLiteral("DeviceAdded"), this, slot);
-    m_nm.watch(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-               QStringLiteral("DeviceRemoved"), this, slot);
-    auto *service = new QDBusServiceWatcher(NetworkManagerBus::Service, m_nm.connection(),
-                                            QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(service, &QDBusServiceWatcher::serviceOwnerChanged, this, &NetworkInterfaces::scheduleRefresh);
+    m_nm.watchChanges(this, SLOT(scheduleRefresh()));
 
     refresh();
 }

@@ -5,6 +5,7 @@
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 
 const QString NetworkManagerBus::Service = QStringLiteral("org.freedesktop.NetworkManager");
@@ -141,6 +142,17 @@ void NetworkManagerBus::unwatch(const QString &path, const QString &interface,
 {
     QDBusConnection bus = m_bus;
     bus.disconnect(Service, path, interface, name, receiver, slot);
+}
+
+void NetworkManagerBus::watchChanges(QObject *receiver, const char *slot) const
+{
+    watch(ManagerPath, PropertiesInterface, QStringLiteral("PropertiesChanged"), receiver, slot);
+    watch(ManagerPath, ManagerInterface, QStringLiteral("DeviceAdded"), receiver, slot);
+    watch(ManagerPath, ManagerInterface, QStringLiteral("DeviceRemoved"), receiver, slot);
+    watch(SettingsPath, SettingsInterface, QStringLiteral("NewConnection"), receiver, slot);
+    watch(SettingsPath, SettingsInterface, QStringLiteral("ConnectionRemoved"), receiver, slot);
+    auto *service = new QDBusServiceWatcher(Service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, receiver);
+    QObject::connect(service, SIGNAL(serviceOwnerChanged(QString, QString, QString)), receiver, slot);
 }
 
 void NetworkManagerBus::rewatch(const QString &from, const QString &to, const QString &interface,

@@ -75,6 +75,9 @@ public:
     void unwatch(const QString &path, const QString &interface, const QString &name,
                  QObject *receiver, const char *slot) const;
 
+    // Calls `slot` of `receiver` whenever NetworkManager's own properties,
+    // its devices or its saved profiles change, and when it starts or stops.
+    void watchChanges(QObject *receiver, const char *slot) const;
     // Moves a subscription from one object to another (either may be empty).
     void rewatch(const QString &from, const QString &to, const QString &interface, const QString &name,
                  QObject *receiver, const char *slot) const;

@@ -7,7 +7,6 @@
 #include <QDBusArgument>
 #include <QDBusObjectPath>
 #include <QDBusPendingCall>
-#include <QDBusServiceWatcher>
 
 #include <algorithm>
 
@@ -49,20 +48,7 @@ WifiClientIPC::WifiClientIPC(const QDBusConnection &bus, QObject *parent)
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &WifiClientIPC::refresh);
 
-    const char *slot = SLOT(scheduleRefresh());
-    m_nm.watch(NetworkManagerBus::ManagerPath, NetworkManagerBus::PropertiesInterface,
-               QStringLiteral("PropertiesChanged"), this, slot);
-    m_nm.watch(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-               QStringLiteral("DeviceAdded"), this, slot);
-    m_nm.watch(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-               QStringLiteral("DeviceRemoved"), this, slot);
-    m_nm.watch(NetworkManagerBus::SettingsPath, NetworkManagerBus::SettingsInterface,
-               QStringLiteral("NewConnection"), this, slot);
-    m_nm.watch(NetworkManagerBus::SettingsPath, NetworkManagerBus::SettingsInterface,
-               QStringLiteral("ConnectionRemoved"), this, slot);
-    auto *service = new QDBusServiceWatcher(NetworkManagerBus::Service, m_nm.connection(),
-                                            QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(service, &QDBusServiceWatcher::serviceOwnerChanged, this, &WifiClientIPC::scheduleRefresh);
+    m_nm.watchChanges(this, SLOT(scheduleRefresh()));
 
     refresh();
 }
