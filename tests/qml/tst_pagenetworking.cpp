@@ -38,6 +38,46 @@ void keepMessage(QtMsgType, const QMessageLogContext &, const QString &message)
 
 } // namespace
 
+// Notes the moment the page's fade-in ends and the moment scanning starts,
+// as each happens rather than when a wait notices it.
+class Moments : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Moments(QObject *client)
+        : m_client(client)
+    {
+        m_clock.start();
+    }
+
+    void reset()
+    {
+        fadedAt = scanningAt = -1;
+        scanningWhenFaded = false;
+    }
+
+    qint64 fadedAt = -1;
+    qint64 scanningAt = -1;
+    bool scanningWhenFaded = false;
+
+public slots:
+    void fadeInFinished()
+    {
+        fadedAt = m_clock.elapsed();
+        scanningWhenFaded = m_client->property("wifiScanning").toBool();
+    }
+
+    void scanningChanged()
+    {
+        if (scanningAt < 0 && m_client->property("wifiScanning").toBool())
+            scanningAt = m_clock.elapsed();
+    }
+
+private:
+    QObject *m_client;
+    QElapsedTimer m_clock;
+};
+
 // The Networking page and its window-level dialogs, against NetworkManager's
 // stand-in on a private system bus.
 class TestPageNetworking : public QObject
@@ -251,34 +291,18 @@ private slots:
         SettingsWindow w(0);
         QObject *client = w.contextObject("WiFiClient");
         QObject *fade = w.item("pageNetworking")->property("transition").value<QObject *>();
-        QElapsedTimer clock;
-        clock.start();
-        qint64 fadedAt = -1;
-        qint64 scanningAt = -1;
-        bool scanningWhenFaded = true;
-        QSignalSpy fadeSpy(fade, SIGNAL(fadeInFinished()));
-        QSignalSpy scanSpy(client, SIGNAL(wifiScanningChanged()));
+        Moments moments(client);
+        connect(fade, SIGNAL(fadeInFinished()), &moments, SLOT(fadeInFinished()));
+        connect(client, SIGNAL(wifiScanningChanged()), &moments, SLOT(scanningChanged()));
 
-        // Both moments are taken as they happen, not when a wait notices them.
         for (int round = 1; round <= 2; ++round) {
-            fadedAt = scanningAt = -1;
-            const int fades = fadeSpy.count();
-            const int changes = scanSpy.count();
+            moments.reset();
             w.showTab(2);
-            while (fadeSpy.count() == fades || scanSpy.count() == changes) {
-                QVERIFY(clock.elapsed() < 10000);
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-                if (fadedAt < 0 && fadeSpy.count() > fades) {
-                    fadedAt = clock.elapsed();
-                    scanningWhenFaded = client->property("wifiScanning").toBool();
-                }
-                if (scanningAt < 0 && scanSpy.count() > changes)
-                    scanningAt = clock.elapsed();
-            }
-            QVERIFY(!scanningWhenFaded);
-            QVERIFY2(scanningAt - fadedAt >= 180 && scanningAt - fadedAt < 800,
-                     qPrintable(QStringLiteral("scanning began %1 ms after the fade-in").arg(scanningAt - fadedAt)));
-            QVERIFY(client->property("wifiScanning").toBool());
+            QTRY_VERIFY(moments.scanningAt >= 0);
+            QVERIFY(moments.fadedAt >= 0);
+            QVERIFY(!moments.scanningWhenFaded);
+            const qint64 delay = moments.scanningAt - moments.fadedAt;
+            QVERIFY2(delay >= 180 && delay < 800, qPrintable(QStringLiteral("scanning began %1 ms after the fade-in").arg(delay)));
             QTRY_COMPARE(m_nm->methodCalls(wifi, QStringLiteral("RequestScan")).size(), round);
 
             w.showTab(0);
