@@ -8,8 +8,8 @@ ListModel {
 
     property var modelValues: []
     property bool wifiInterfaceUp: false
-    // Entries appended while the model is still being built get lost when
-    // it completes, so filling waits for that.
+    // Filled while it was still being built, the model kept entries that a
+    // later clear() did not remove; so filling waits until it is complete.
     property bool completed: false
 
     function refill() {
