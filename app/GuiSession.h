@@ -29,9 +29,11 @@ class GuiSession
 public:
     static const QString productTranslationsDir;
 
-    // Tools and tests that render the window pass their own translations.
+    // Tools and tests that render the window pass their own translations;
+    // tests that print pass their own test-page folder (empty: the product's).
     GuiSession(uint startTab, const QString &sessionId,
-               const QString &translationsDir = productTranslationsDir);
+               const QString &translationsDir = productTranslationsDir,
+               const QString &testPageFolder = QString());
     ~GuiSession();
 
     // The window, or null when the root document failed to load.

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QUuid>
-#include <qqml.h>
 
 int main(int argc, char *argv[])
 {
@@ -15,9 +14,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QCoreApplication::setApplicationVersion(ApplicationIdentity::version);
     QCoreApplication::setApplicationName(ApplicationIdentity::name);
-    qmlRegisterUncreatableType<QMLUpdatabilityEnums>(
-        "librariesqml.VHSettings", 1, 0, "QMLUpdatabilityEnums",
-        QStringLiteral("QMLUpdatabilityEnums is used for Code Completion, No Instantiation"));
+    QMLUpdatabilityEnums::registerQmlType();
     const QString sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
 
     QStringList arguments;

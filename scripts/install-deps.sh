@@ -10,8 +10,10 @@ packages=(
   qml-module-qtquick-window2 qml-module-qtgraphicaleffects qml-module-qttest
   qml-module-qtqml-models2 libqt5svg5
   dbus dbus-x11 python3-dbusmock
+  libcrypt-dev
   cups cups-client cups-bsd libcups2-dev
   libubootenv-tool u-boot-tools
+  libfaketime
   xvfb xauth xdotool libgl1-mesa-dri
   python3-fonttools fonts-material-design-icons-iconfont fonts-inter fontconfig
 )

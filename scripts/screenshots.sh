@@ -24,18 +24,7 @@ if scene=$(bash scripts/network-scene.sh "$work" 2>/dev/null); then
 fi
 trap 'for pid in "${scene_pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 
-# A boot-loader environment with vhModel=$1, and fw_printenv wrapped to use it.
-make_device() {
-  local dir=$1 model=$2
-  mkdir -p "$dir/bin"
-  printf 'vhModel=%s\n' "$model" > "$dir/env.txt"
-  mkenvimage -s 0x4000 -o "$dir/env.img" "$dir/env.txt"
-  printf '%s 0x0 0x4000\n' "$dir/env.img" > "$dir/fw_env.config"
-  printf '#!/bin/sh\nexec %s -c %s "$@"\n' "$(command -v fw_printenv)" "$dir/fw_env.config" \
-    > "$dir/bin/fw_printenv"
-  chmod +x "$dir/bin/fw_printenv"
-}
-
+source scripts/lib/device.sh
 
 for model in Vesk Tundrel VeskMax; do
   for language in en_US de_DE; do

@@ -1,10 +1,16 @@
 #include "KeyboardEnvFile.h"
 
+#include "SaveFileLeftovers.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSaveFile>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Q_DECLARE_LOGGING_CATEGORY(lcSettings)
@@ -44,6 +50,21 @@ QByteArray setVariable(const QByteArray &content, const QByteArray &name, const 
     return result;
 }
 
+// pwrite from the start until all is written.
+bool writeAll(int fd, const QByteArray &content)
+{
+    qint64 done = 0;
+    while (done < content.size()) {
+        const ssize_t written = ::pwrite(fd, content.constData() + done, content.size() - done, done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 } // namespace
 
 QString KeyboardEnvFile::path()
@@ -78,19 +99,86 @@ bool KeyboardEnvFile::rewrite(const QString &path, const QString &layout, const 
         content = current.readAll();
         current.close();
     }
+    const QByteArray updated = withKeyboard(content, layout, variant);
 
+    struct stat existing;
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
+    if (replaceWhole(path, updated, exists ? &existing : nullptr)) {
+        SaveFileLeftovers::remove(path);
+        ::sync();
+        return true;
+    }
+    // A bind-mounted file, a directory we may not write or an owner we
+    // cannot give a new file: the file itself has to take the new content.
+    if (!exists) {
+        qDebug() << "failed to open wayland file";
+        return false;
+    }
+    if (!rewriteInPlace(path, content, updated))
+        return false;
+    ::sync();
+    return true;
+}
+
+bool KeyboardEnvFile::replaceWhole(const QString &path, const QByteArray &content,
+                                   const struct stat *existing)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        qDebug() << "failed to open wayland file";
-        qCWarning(lcSettings) << "cannot write" << path << file.errorString();
+        qCInfo(lcSettings) << "cannot write a new" << path << "beside it:" << file.errorString();
         return false;
     }
-    file.write(withKeyboard(content, layout, variant));
+    // The compositor reads the file as its own user: the new one keeps the
+    // old one's owner, group and mode, or it is not swapped in at all.
+    if (existing
+        && (::fchown(file.handle(), existing->st_uid, existing->st_gid) != 0
+            || ::fchmod(file.handle(), existing->st_mode & 07777) != 0)) {
+        qCInfo(lcSettings) << "cannot give a new" << path << "the owner and mode of the old one:"
+                           << qt_error_string(errno);
+        file.cancelWriting();
+        return false;
+    }
+    // QSaveFile commits even when the buffered write hit a full disk, which
+    // swaps in an empty file; so the content must be out before the commit.
+    if (file.write(content) != content.size() || !file.flush()) {
+        qCInfo(lcSettings) << "cannot write a new" << path << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
-        qDebug() << "failed to reopen wayland file";
-        qCWarning(lcSettings) << "cannot replace" << path << file.errorString();
+        qCInfo(lcSettings) << "cannot replace" << path << file.errorString();
         return false;
     }
-    ::sync();
+    return true;
+}
+
+bool KeyboardEnvFile::rewriteInPlace(const QString &path, const QByteArray &old,
+                                     const QByteArray &content)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        qDebug() << "failed to open wayland file";
+        qCWarning(lcSettings) << "cannot write" << path << qt_error_string(errno);
+        return false;
+    }
+    // Claim the space first: a full disk then fails before a byte changes.
+    int error = content.size() > old.size() ? ::posix_fallocate(fd, 0, content.size()) : 0;
+    if (error == 0 && !writeAll(fd, content))
+        error = errno;
+    if (error == 0 && ::ftruncate(fd, content.size()) != 0)
+        error = errno;
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (error != 0) {
+        // Put the old content back rather than leave a part of the new one.
+        if (writeAll(fd, old))
+            (void)::ftruncate(fd, old.size());
+        ::fsync(fd);
+        ::close(fd);
+        qDebug() << "failed to reopen wayland file";
+        qCWarning(lcSettings) << "cannot rewrite" << path << "in place:" << qt_error_string(error);
+        return false;
+    }
+    ::close(fd);
     return true;
 }

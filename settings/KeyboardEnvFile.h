@@ -3,9 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+struct stat;
+
 // The XKB layout and variant lines of the compositor's environment file.
 // The file is replaced as a whole, so a power cut leaves either the old or
-// the new file, never a truncated one; every other line keeps its bytes.
+// the new file, never a truncated one; every other line keeps its bytes, and
+// the file keeps its owner, group and mode. Where the file cannot be
+// replaced (it is a mount point, or its directory is not ours to write) it
+// is rewritten in place, and a failed write puts the old content back.
 class KeyboardEnvFile
 {
 public:
@@ -23,4 +28,10 @@ public:
                                    const QString &variant);
 
     KeyboardEnvFile() = delete;
+
+private:
+    static bool replaceWhole(const QString &path, const QByteArray &content,
+                             const struct stat *existing);
+    static bool rewriteInPlace(const QString &path, const QByteArray &old,
+                               const QByteArray &content);
 };

@@ -7,6 +7,7 @@
 #include "DeviceInfo.h"
 #include "KeyboardEnvFile.h"
 #include "SettingsFile.h"
+#include "SocketServerGuard.h"
 #include "TabRequestDecoder.h"
 #include "UtilityDaemon.h"
 #include "VHSettingsAboutInfoFields.h"
@@ -21,7 +22,6 @@
 #include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QProcess>
-#include <QSettings>
 #include <QUuid>
 
 #include <stdexcept>
@@ -79,9 +79,7 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     if (startServer)
         startLocalServer();
 
-    dateTimeProcess = new QProcess(this);
-    dateTimeProcess->setProgram(QStringLiteral("timedatectl"));
-    clockRequests = new ClockRequestQueue(dateTimeProcess, this);
+    clockRequests = ClockRequestQueue::shared();
 
     const QString empty;
     settingLanguage = readSetting(KEY_LANGUAGE, empty).toString();
@@ -116,16 +114,11 @@ VHSettingsMain::~VHSettingsMain() = default;
 
 QVariant VHSettingsMain::readSetting(const QString &settingKey, const QVariant &defaultValue) const
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, SettingsFile::organization,
-                       SettingsFile::application);
-    return settings.value(settingsPath(settingKey), defaultValue);
+    return SettingsFile::read(settingsPath(settingKey), defaultValue);
 }
 
 bool VHSettingsMain::writeSetting(const QString &settingKey, QVariant settingValue)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, SettingsFile::organization,
-                       SettingsFile::application);
-
     if (settingKey == kFirstLaunchListKey) {
         QStringList list = settingFirstLaunchAppList;
         list.append(settingValue.toString());
@@ -134,16 +127,11 @@ bool VHSettingsMain::writeSetting(const QString &settingKey, QVariant settingVal
         emit settingFirstLaunchAppListChanged(settingFirstLaunchAppList);
     }
 
-    const QString path = settingsPath(settingKey);
-    settings.setValue(path, settingValue);
-    settings.sync();
-    const bool stored = settings.status() == QSettings::NoError;
+    const bool stored = SettingsFile::write(settingsPath(settingKey), settingValue);
     if (!stored)
-        qCWarning(lcSettings) << "could not write" << settingKey << "to" << settings.fileName();
+        qCWarning(lcSettings) << "could not write" << settingKey << "to" << SettingsFile::path();
 
     callUtilityDaemon(settingKey, settingValue);
-
-    settings.sync();
     return stored;
 }
 
@@ -304,6 +292,7 @@ void VHSettingsMain::startLocalServer()
     }
     qDebug().noquote() << QStringLiteral("QLocalServer Started Successfully on ")
             + localServer->fullServerName();
+    serverGuard = new SocketServerGuard(localServer);
     connect(localServer, &QLocalServer::newConnection, this, &VHSettingsMain::newClientConnection);
 }
 
@@ -312,19 +301,15 @@ void VHSettingsMain::newClientConnection()
     QLocalSocket *client = localServer->nextPendingConnection();
     if (!client)
         return;
+    serverGuard->adopt(client);
     currentClient = client;
     connect(client, &QLocalSocket::readyRead, this, &VHSettingsMain::localSocketDataReceived);
-    // Without this every client that ever connected would stay in memory
-    // for the life of the window.
-    connect(client, &QLocalSocket::disconnected, this, [this, client] {
-        if (currentClient == client)
-            currentClient = nullptr;
-        client->deleteLater();
-    });
 }
 
 void VHSettingsMain::localSocketDataReceived()
 {
+    if (serverGuard->dropIfFlooding(qobject_cast<QLocalSocket *>(sender())))
+        return;
     // Data are read from the current client whichever connection announced
     // them; with none left the request is empty.
     const QByteArray request = currentClient ? currentClient->readAll() : QByteArray();

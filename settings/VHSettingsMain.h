@@ -2,9 +2,12 @@
 
 #include <QDBusInterface>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+
+#include <memory>
 
 #include "VHLocaleLanguages.h"
 
@@ -12,6 +15,7 @@ class ClockRequestQueue;
 class QLocalServer;
 class QLocalSocket;
 class QProcess;
+class SocketServerGuard;
 
 // The settings core: reads and writes the catalogue's keys in the per-user
 // settings file, hands OS-level changes on (utility daemon, timedatectl, the
@@ -246,9 +250,10 @@ private:
     QString analyticsSessionId;
     QProcess *bootloaderProcess = nullptr;
     VHLocaleLanguages localeLanguages;
-    QProcess *dateTimeProcess = nullptr;
-    ClockRequestQueue *clockRequests = nullptr;
+    // Shared with the time-zone helper of the window, so requests keep their order.
+    std::shared_ptr<ClockRequestQueue> clockRequests;
     QLocalServer *localServer = nullptr;
-    QLocalSocket *currentClient = nullptr;
+    QPointer<QLocalSocket> currentClient;
+    SocketServerGuard *serverGuard = nullptr;
     QDBusInterface utilityDaemon;
 };

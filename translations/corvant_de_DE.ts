@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AddUserContainer</name>
+    <message>
+        <source>User already exists</source>
+        <translation>Benutzer existiert bereits</translation>
+    </message>
+    <message>
+        <source>Invalid username</source>
+        <translation>Ungültiger Benutzername</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Ungültiges Passwort</translation>
+    </message>
+    <message>
+        <source>Invalid Username &amp; Password</source>
+        <translation>Name &amp; Passwort ungültig</translation>
+    </message>
+    <message>
+        <source>Passwords do not match</source>
+        <translation>Passwörter stimmen nicht überein</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Passwort bestätigen</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Benutzer hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>DeleteUserDialog</name>
     <message>
         <source>Delete User?</source>
@@ -10,6 +53,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Benutzer löschen</translation>
     </message>
 </context>
 <context>
@@ -40,6 +87,57 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>ModelDisplayTimeouts</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 Minuten</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 Minuten</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 Minuten</translation>
+    </message>
+    <message>
+        <source>20 minutes</source>
+        <translation>20 Minuten</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>45 minutes</source>
+        <translation>45 Minuten</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 Stunden</translation>
+    </message>
+    <message>
+        <source>3 hours</source>
+        <translation>3 Stunden</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
     </message>
 </context>
 <context>
@@ -95,6 +193,34 @@
         <source>Change User Password</source>
         <translation>Benutzerpasswort ändern</translation>
     </message>
+    <message>
+        <source>Invalid new password. Please try something else.</source>
+        <translation>Ungültiges neues Passwort. Bitte versuchen Sie ein anderes.</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Incorrect password.</source>
+        <translation>Falsches Passwort.</translation>
+    </message>
+    <message>
+        <source>Old Password</source>
+        <translation>Altes Passwort</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Passwort bestätigen</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
 </context>
 <context>
     <name>PageAbout</name>
@@ -102,19 +228,251 @@
         <source>About</source>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Available Storage:</source>
+        <translation>Verfügbarer Speicher:</translation>
+    </message>
+    <message>
+        <source>Ethernet Address:</source>
+        <translation>Ethernet-Adresse:</translation>
+    </message>
+    <message>
+        <source>Wireless Address:</source>
+        <translation>WLAN-Adresse:</translation>
+    </message>
+    <message>
+        <source>Head 1 Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):</source>
+        <translation>Versätze Kopf 1 (Anschlag, Horizontal, Schwarzmarke, Lücke, Hitze):</translation>
+    </message>
+    <message>
+        <source>Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):</source>
+        <translation>Versätze (Anschlag, Horizontal, Schwarzmarke, Lücke, Hitze):</translation>
+    </message>
+    <message>
+        <source>Head 2 Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):</source>
+        <translation>Versätze Kopf 2 (Anschlag, Horizontal, Schwarzmarke, Lücke, Hitze):</translation>
+    </message>
+    <message>
+        <source>Calibration Values (TachL, TachH, CutT, SupT, SupR):</source>
+        <translation>Kalibrierwerte (TachL, TachH, CutT, SupT, SupR):</translation>
+    </message>
 </context>
 <context>
     <name>PageDateTime</name>
     <message>
-        <source>Date &amp; Time</source>
-        <translation>Datum &amp; Uhrzeit</translation>
+        <source>Date and Time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>24 Hour Time</source>
+        <translation>24-Stunden-Format</translation>
+    </message>
+    <message>
+        <source>Change the displayed times format on the top bar.</source>
+        <translation>Ändert das Zeitformat in der oberen Leiste.</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Set the current time zone.</source>
+        <translation>Legt die aktuelle Zeitzone fest.</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>Change the format of the date</source>
+        <translation>Ändert das Format des Datums</translation>
+    </message>
+    <message>
+        <source>Set Date and Time Automatically</source>
+        <translation>Datum und Uhrzeit automatisch einstellen</translation>
+    </message>
+    <message>
+        <source>Requires a valid internet connection.</source>
+        <translation>Erfordert eine funktionierende Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
     </message>
 </context>
 <context>
     <name>PageGeneral</name>
     <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Set the default units of all applications.</source>
+        <translation>Legt die Standardeinheiten aller Anwendungen fest.</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Adjust the display brightness.</source>
+        <translation>Passt die Helligkeit des Bildschirms an.</translation>
+    </message>
+    <message>
+        <source>Dimming</source>
+        <translation>Abdunkeln</translation>
+    </message>
+    <message>
+        <source>Dim the display when inactive after the selected time.</source>
+        <translation>Dunkelt den Bildschirm nach der gewählten Zeit ohne Eingabe ab.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Turn the display off after the period of inactivity.</source>
+        <translation>Schaltet den Bildschirm nach dieser Zeit ohne Eingabe aus.</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>USB Shared Folder</source>
+        <translation>USB-Freigabeordner</translation>
+    </message>
+    <message>
+        <source>Create a shared drive between printer and PC</source>
+        <translation>Erstellt ein gemeinsames Laufwerk für Drucker und PC</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>File / Folder</source>
+        <translation>Datei / Ordner</translation>
+    </message>
+    <message>
+        <source>Enable file and folder double click to open.</source>
+        <translation>Dateien und Ordner per Doppeltippen öffnen.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Analytics</source>
+        <translation>Analysedaten</translation>
+    </message>
+    <message>
+        <source>Help improve Varnholt software development through anonymous analytics data.</source>
+        <translation>Helfen Sie mit anonymen Analysedaten, die Software von Varnholt zu verbessern.</translation>
+    </message>
+    <message>
+        <source>Initialization</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Enable first boot application on the next restart</source>
+        <translation>Einrichtungsassistenten beim nächsten Neustart starten</translation>
     </message>
 </context>
 <context>
@@ -122,6 +480,22 @@
     <message>
         <source>Languages</source>
         <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Set the system language. Change requires a restart.</source>
+        <translation>Legt die Systemsprache fest. Die Änderung erfordert einen Neustart.</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout</source>
+        <translation>Tastaturbelegung</translation>
+    </message>
+    <message>
+        <source>Set the system keyboard layout. Change requires a restart.</source>
+        <translation>Legt die Tastaturbelegung des Systems fest. Die Änderung erfordert einen Neustart.</translation>
     </message>
 </context>
 <context>
@@ -138,8 +512,52 @@
 <context>
     <name>PagePrinter</name>
     <message>
-        <source>Printer</source>
-        <translation>Drucker</translation>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>Overprint</source>
+        <translation>Überdrucken</translation>
+    </message>
+    <message>
+        <source>White Base</source>
+        <translation>Weißgrund</translation>
+    </message>
+    <message>
+        <source>Print Quality</source>
+        <translation>Druckqualität</translation>
+    </message>
+    <message>
+        <source>Dithering Method</source>
+        <translation>Rasterverfahren</translation>
+    </message>
+    <message>
+        <source>Dithering methods affect the quality and speed of the print.</source>
+        <translation>Das Rasterverfahren beeinflusst Qualität und Geschwindigkeit des Drucks.</translation>
+    </message>
+    <message>
+        <source>Heat Intensity Offset</source>
+        <translation>Heizstärke-Versatz</translation>
+    </message>
+    <message>
+        <source>Adjust the heat offset from the nominal recommended setting.</source>
+        <translation>Passt die Heizstärke gegenüber dem empfohlenen Nennwert an.</translation>
     </message>
 </context>
 <context>
@@ -148,33 +566,241 @@
         <source>Advanced</source>
         <translation>Erweitert</translation>
     </message>
+    <message>
+        <source>Tension Offset</source>
+        <translation>Spannungsversatz</translation>
+    </message>
+    <message>
+        <source>Adjust the tension offset of the ribbon.</source>
+        <translation>Passt die Spannung des Farbbands an.</translation>
+    </message>
+    <message>
+        <source>Ribbon Saver</source>
+        <translation>Farbbandsparer</translation>
+    </message>
+    <message>
+        <source>May decrease ribbon consumption.</source>
+        <translation>Kann den Farbbandverbrauch senken.</translation>
+    </message>
+    <message>
+        <source>BETA</source>
+        <translation>BETA</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Calibrate the ribbon tach sensors. Recommended if your printer continues to display error 32, 33, 34 or 35</source>
+        <translation>Kalibriert die Drehzahlsensoren des Farbbands. Empfohlen, wenn der Drucker weiterhin Fehler 32, 33, 34 oder 35 meldet</translation>
+    </message>
+    <message>
+        <source>Calibrate Ribbon Sensor</source>
+        <translation>Farbbandsensor kalibrieren</translation>
+    </message>
+    <message>
+        <source>Calibrate the supply sensor. Recommended if your printer continues to display error 2 or 3.</source>
+        <translation>Kalibriert den Materialsensor. Empfohlen, wenn der Drucker weiterhin Fehler 2 oder 3 meldet.</translation>
+    </message>
+    <message>
+        <source>Calibrate Supply Sensor</source>
+        <translation>Materialsensor kalibrieren</translation>
+    </message>
+    <message>
+        <source>Reset Supply Sensor</source>
+        <translation>Materialsensor zurücksetzen</translation>
+    </message>
 </context>
 <context>
     <name>PagePrinterAlignment</name>
     <message>
-        <source>Alignment</source>
-        <translation>Ausrichtung</translation>
+        <source>Feed Offsets</source>
+        <translation>Vorschubversatz</translation>
+    </message>
+    <message>
+        <source>Backfeed</source>
+        <translation>Rückzug</translation>
+    </message>
+    <message>
+        <source>Adjust the backfeed amount after a cut.</source>
+        <translation>Passt den Rückzug nach einem Schnitt an.</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Vorschub</translation>
+    </message>
+    <message>
+        <source>Adjust the feed amount before cutting.</source>
+        <translation>Passt den Vorschub vor dem Schneiden an.</translation>
     </message>
 </context>
 <context>
     <name>PagePrinterPresets</name>
     <message>
-        <source>Presets</source>
-        <translation>Voreinstellungen</translation>
+        <source>Manage Presets</source>
+        <translation>Voreinstellungen verwalten</translation>
+    </message>
+    <message>
+        <source>Preset Selection</source>
+        <translation>Voreinstellung wählen</translation>
+    </message>
+    <message>
+        <source>Select a preset to modify or delete. Selecting &quot;Update&quot; will save the settings selected on Printer and Print Alignment pages to the currently selected preset.</source>
+        <translation>Wählen Sie eine Voreinstellung zum Ändern oder Löschen. &quot;Aktualisieren&quot; speichert die Einstellungen der Seiten Drucker und Ausrichtung in der gewählten Voreinstellung.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Create New Preset</source>
+        <translation>Neue Voreinstellung anlegen</translation>
+    </message>
+    <message>
+        <source>Preset Name</source>
+        <translation>Name der Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Type the name of the preset you&apos;ll be creating. Clicking &quot;Add&quot; will create the new preset with settings selected in the Printer and Print Alignment pages.</source>
+        <translation>Geben Sie den Namen der neuen Voreinstellung ein. &quot;Hinzufügen&quot; legt sie mit den Einstellungen der Seiten Drucker und Ausrichtung an.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>PageUpdates</name>
     <message>
-        <source>Updates</source>
-        <translation>Updates</translation>
+        <source>Updates Available</source>
+        <translation>Updates verfügbar</translation>
+    </message>
+    <message>
+        <source>Install Updates</source>
+        <translation>Updates installieren</translation>
+    </message>
+    <message>
+        <source>System Updates</source>
+        <translation>System-Updates</translation>
+    </message>
+    <message>
+        <source>Last Checked: </source>
+        <translation>Zuletzt geprüft: </translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Available Version:</source>
+        <translation>Verfügbare Version:</translation>
+    </message>
+    <message>
+        <source>Please restart the system to complete the update.</source>
+        <translation>Bitte starten Sie das System neu, um das Update abzuschließen.</translation>
+    </message>
+    <message>
+        <source>Check For Updates Automatically</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Requires a valid internet connection.</source>
+        <translation>Erfordert eine funktionierende Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>Update Finished</source>
+        <translation>Update abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Up To Date</source>
+        <translation>Auf dem neuesten Stand</translation>
+    </message>
+    <message>
+        <source>Re-install Update</source>
+        <translation>Update neu installieren</translation>
+    </message>
+    <message>
+        <source>Check For Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Suche nach Updates...</translation>
+    </message>
+    <message>
+        <source>Updating, Please Wait...</source>
+        <translation>Update läuft, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Error Updating</source>
+        <translation>Fehler beim Update</translation>
     </message>
 </context>
 <context>
     <name>PageUsers</name>
     <message>
-        <source>Users</source>
-        <translation>Benutzer</translation>
+        <source>Users and Passwords</source>
+        <translation>Benutzer und Passwörter</translation>
+    </message>
+    <message>
+        <source>There are currently no users.
+Adding a user will prompt for a login on reboot.</source>
+        <translation>Derzeit gibt es keine Benutzer.
+Mit dem ersten Benutzer wird beim Neustart eine Anmeldung verlangt.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterButtonBar</name>
+    <message>
+        <source>Print Test Page</source>
+        <translation>Testseite drucken</translation>
+    </message>
+    <message>
+        <source>Calibrate Supply</source>
+        <translation>Material kalibrieren</translation>
+    </message>
+    <message>
+        <source>Supply Status</source>
+        <translation>Materialstatus</translation>
+    </message>
+</context>
+<context>
+    <name>PrintheadOffsetsComponent</name>
+    <message>
+        <source>Printhead Offsets</source>
+        <translation>Druckkopfversatz</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Shift the entire print horizontally.</source>
+        <translation>Verschiebt den gesamten Druck waagerecht.</translation>
+    </message>
+    <message>
+        <source>dots</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Shift the entire print vertically.</source>
+        <translation>Verschiebt den gesamten Druck senkrecht.</translation>
     </message>
 </context>
 <context>
@@ -219,10 +845,45 @@
     </message>
 </context>
 <context>
+    <name>RestartHint</name>
+    <message>
+        <source>Please restart for this setting to take effect.</source>
+        <translation>Bitte neu starten, damit die Einstellung wirksam wird.</translation>
+    </message>
+</context>
+<context>
     <name>UpdateHelper</name>
     <message>
         <source>No update source is configured.</source>
         <translation>Es ist keine Update-Quelle eingerichtet.</translation>
+    </message>
+    <message>
+        <source>The update source offers no valid release.</source>
+        <translation>Die Update-Quelle bietet keine gültige Version an.</translation>
+    </message>
+    <message>
+        <source>No update is available. Check for updates first.</source>
+        <translation>Kein Update verfügbar. Suchen Sie zuerst nach Updates.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed.</source>
+        <translation>Das Update konnte nicht installiert werden.</translation>
+    </message>
+    <message>
+        <source>The update source cannot be reached.</source>
+        <translation>Die Update-Quelle ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded.</source>
+        <translation>Das Update konnte nicht heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is damaged.</source>
+        <translation>Das heruntergeladene Update ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The update could not be stored on this device.</source>
+        <translation>Das Update konnte auf diesem Gerät nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>

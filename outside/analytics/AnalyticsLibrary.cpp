@@ -30,8 +30,10 @@ QString AnalyticsLibrary::spoolFilePath()
 
 void AnalyticsLibrary::sendAnalyticHit(AnalyticHitType type, QJsonObject hit)
 {
-    if (!userOptedIn())
+    if (!userOptedIn()) {
+        qCDebug(lcAnalytics) << "user opted out, hit not recorded:" << hit;
         return;
+    }
 
     QJsonObject record;
     record.insert(QStringLiteral("hitType"), int(type));

@@ -1,5 +1,6 @@
 #include "VHDeviceModel.h"
 #include "VHGeneralClassAppLauncher.h"
+#include "VHTimezoneHelper.h"
 
 #include <QFontDatabase>
 #include <QLoggingCategory>
@@ -26,6 +27,9 @@ public:
         qmlRegisterSingletonType<VHGeneralClassAppLauncher>(
             uri, 1, 0, "VHGeneralClassAppLauncher",
             [](QQmlEngine *, QJSEngine *) -> QObject * { return new VHGeneralClassAppLauncher; });
+        qmlRegisterSingletonType<VHTimezoneHelper>(
+            uri, 1, 0, "VHTimezoneHelper",
+            [](QQmlEngine *, QJSEngine *) -> QObject * { return new VHTimezoneHelper; });
     }
 
     void initializeEngine(QQmlEngine *engine, const char *uri) override

@@ -6,6 +6,7 @@
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <unistd.h>
@@ -178,13 +179,73 @@ bool CupsSupport::boolValue(const char *name, bool fallback) const
     return fallback;
 }
 
+CupsSupport::Batch::Batch(CupsSupport &cups)
+    : m_cups(cups)
+{
+    m_cups.beginBatch();
+}
+
+CupsSupport::Batch::~Batch()
+{
+    m_cups.endBatch();
+}
+
+bool CupsSupport::isStored(const QByteArray &name, const QString &value,
+                           const QHash<QByteArray, QString> &options) const
+{
+    const auto option = options.constFind(name);
+    return m_queueAvailable && option != options.constEnd() && *option == value;
+}
+
+void CupsSupport::beginBatch()
+{
+    if (m_batchDepth++ == 0)
+        m_optionsBeforeBatch = m_options;
+}
+
+void CupsSupport::endBatch()
+{
+    if (--m_batchDepth > 0)
+        return;
+    QList<QPair<QByteArray, QString>> changes = std::move(m_pending);
+    m_pending.clear();
+    auto unchanged = [this](const QPair<QByteArray, QString> &change) {
+        return isStored(change.first, change.second, m_optionsBeforeBatch);
+    };
+    changes.erase(std::remove_if(changes.begin(), changes.end(), unchanged), changes.end());
+    if (!changes.isEmpty() && !write(changes))
+        m_options = m_optionsBeforeBatch;
+    m_optionsBeforeBatch.clear();
+}
+
+// A value the queue already holds, as last read or written, is not written
+// again: the pages pass on the values a preset has just stored.
 void CupsSupport::store(const char *name, const QString &value)
 {
+    const QByteArray key(name);
+    if (m_batchDepth == 0) {
+        if (!isStored(key, value, m_options))
+            write({{key, value}});
+        return;
+    }
+    auto same = [&key](const QPair<QByteArray, QString> &change) { return change.first == key; };
+    m_pending.erase(std::remove_if(m_pending.begin(), m_pending.end(), same), m_pending.end());
+    m_pending.append({key, value});
+    m_options.insert(key, value);
+}
+
+bool CupsSupport::write(const QList<QPair<QByteArray, QString>> &changes)
+{
+    auto names = [&changes]() {
+        QByteArrayList list;
+        for (const auto &change : changes)
+            list.append(change.first);
+        return list.join(' ');
+    };
     Http http = connectToScheduler();
     if (!http || !queueExists(http.get(), m_queueNameUtf8)) {
-        qCWarning(lcCupsSupport) << "option" << name << "=" << value << "not stored for queue"
-                                 << m_queueName;
-        return;
+        qCWarning(lcCupsSupport) << "options" << names() << "not stored for queue" << m_queueName;
+        return false;
     }
 
     // lpoptions is rewritten as a whole: load every destination so that the
@@ -193,21 +254,25 @@ void CupsSupport::store(const char *name, const QString &value)
     const int count = cupsGetDests2(http.get(), &dests);
     cups_dest_t *dest = cupsGetDest(m_queueNameUtf8.constData(), nullptr, count, dests);
     if (!dest) {
-        qCWarning(lcCupsSupport) << "option" << name << "not stored: queue" << m_queueName
+        qCWarning(lcCupsSupport) << "options" << names() << "not stored: queue" << m_queueName
                                  << "is not among the destinations";
         cupsFreeDests(count, dests);
-        return;
+        return false;
     }
-    dest->num_options =
-        cupsAddOption(name, value.toUtf8().constData(), dest->num_options, &dest->options);
-    if (cupsSetDests2(http.get(), count, dests) == 0) {
+    for (const auto &change : changes) {
+        dest->num_options = cupsAddOption(change.first.constData(), change.second.toUtf8().constData(),
+                                          dest->num_options, &dest->options);
+    }
+    const bool stored = cupsSetDests2(http.get(), count, dests) == 0;
+    if (stored) {
         m_options = optionsOf(dest);
         m_queueAvailable = true;
     } else {
-        qCWarning(lcCupsSupport) << "option" << name << "not stored for queue" << m_queueName << ":"
-                                 << cupsLastErrorString();
+        qCWarning(lcCupsSupport) << "options" << names() << "not stored for queue" << m_queueName
+                                 << ":" << cupsLastErrorString();
     }
     cupsFreeDests(count, dests);
+    return stored;
 }
 
 CupsSupport::_CupsOrientation CupsSupport::getOrientation() const

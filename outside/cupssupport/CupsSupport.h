@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // The label printer's print options, kept as the CUPS defaults of one queue
@@ -26,6 +28,22 @@ public:
 
     CupsSupport(const CupsSupport &) = delete;
     CupsSupport &operator=(const CupsSupport &) = delete;
+
+    // Groups option writes: while a batch is open, setters only change what
+    // the getters return, and closing the outermost batch stores them all
+    // with one read and one write of the queue's defaults. A failed store
+    // leaves the getters as they were before the batch.
+    class Batch
+    {
+    public:
+        explicit Batch(CupsSupport &cups);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        CupsSupport &m_cups;
+    };
 
     QString queueName() const { return m_queueName; }
     // Whether the scheduler knew the queue when the options were last read.
@@ -83,10 +101,19 @@ private:
     int intValue(const char *name, int fallback) const;
     bool boolValue(const char *name, bool fallback) const;
     void store(const char *name, const QString &value);
+    // Writes the options to the queue's defaults in one exchange.
+    bool write(const QList<QPair<QByteArray, QString>> &changes);
+    bool isStored(const QByteArray &name, const QString &value,
+                  const QHash<QByteArray, QString> &options) const;
+    void beginBatch();
+    void endBatch();
 
     QString m_queueName;
     QByteArray m_queueNameUtf8;
     bool m_queueAvailable = false;
     QHash<QByteArray, QString> m_options;     // the queue's defaults incl. lpoptions
     QHash<QByteArray, QString> m_ppdDefaults; // DefaultXxx choices of the PPD
+    int m_batchDepth = 0;
+    QList<QPair<QByteArray, QString>> m_pending; // in the order they were set
+    QHash<QByteArray, QString> m_optionsBeforeBatch;
 };

@@ -1,13 +1,31 @@
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
 
 // The settings window's link to the printer service: the loaded supply and
 // ribbons, the printer firmware version, and the calibration requests.
 //
-// This build has no printer service to talk to yet, so every value stays
-// neutral (empty texts, zero width) and the requests are only logged.
+// The printer service publishes its state in the directory
+// /run/vh-printer as the file "status.json", one JSON object that it
+// replaces whole (write a temporary file, then rename) whenever the state
+// changes:
+//
+//   { "supplyWidth": 4.0, "supplySKU": "VS-4040-W", "supplyColorHEX": "#FFFFFF",
+//     "ribbon1ColorHEX": "#000000", "ribbon2ColorHEX": "#D0342C",
+//     "firmwareVersion": "2.1.7" }
+//
+// The file is watched and read whole on every change. A missing file, a
+// member that is absent or of the wrong type, or a file that is no JSON
+// object gives the neutral value (zero width, empty texts); nothing is
+// guessed.
+//
+// Calibration requests are delivered as files in the subdirectory
+// "requests": each request is a new file named "<milliseconds since
+// epoch>-<uuid>.request" whose content is the request's name and a line
+// feed ("calibrateSupply" or "calibrateTach"). The service takes and removes
+// them in name order. A request that cannot be written is logged.
 class VHIPCThread : public QObject
 {
     Q_OBJECT
@@ -21,15 +39,24 @@ class VHIPCThread : public QObject
 public:
     explicit VHIPCThread(QObject *parent = nullptr);
 
-    double supplyWidth() const { return 0.0; }
-    QString supplySKU() const { return QString(); }
-    QString supplyColorHEX() const { return QString(); }
-    QString ribbon1ColorHEX() const { return QString(); }
-    QString ribbon2ColorHEX() const { return QString(); }
-    QString firmwareVersion() const { return QString(); }
+    static QString productServiceDirectory();
+
+    // Test hook: tests point the object at a directory of their own. Reads
+    // the state found there at once and, while subscribed, follows it.
+    void setServiceDirectory(const QString &directory);
+    QString serviceDirectory() const { return m_directory; }
+
+    double supplyWidth() const { return m_supplyWidth; }
+    QString supplySKU() const { return m_supplySKU; }
+    QString supplyColorHEX() const { return m_supplyColorHEX; }
+    QString ribbon1ColorHEX() const { return m_ribbon1ColorHEX; }
+    QString ribbon2ColorHEX() const { return m_ribbon2ColorHEX; }
+    QString firmwareVersion() const { return m_firmwareVersion; }
 
 public slots:
+    // Reads the state and, when subscribe is true, follows its changes.
     void initializeVHIPCMembers(bool subscribe);
+    // Reads the state again, e.g. after the window saw a new supply.
     void updateSupplyDetails();
     void calibrateSupply();
     void calibrateTach();
@@ -41,4 +68,20 @@ signals:
     void ribbon1ColorHEXChanged();
     void ribbon2ColorHEXChanged();
     void firmwareVersionChanged();
+
+private:
+    QString statusFilePath() const;
+    void readStatus();
+    void updateWatches();
+    void sendRequest(const QString &request);
+
+    QString m_directory;
+    bool m_subscribed = false;
+    QFileSystemWatcher m_watcher;
+    double m_supplyWidth = 0.0;
+    QString m_supplySKU;
+    QString m_supplyColorHEX;
+    QString m_ribbon1ColorHEX;
+    QString m_ribbon2ColorHEX;
+    QString m_firmwareVersion;
 };

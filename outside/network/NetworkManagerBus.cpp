@@ -115,7 +115,8 @@ NMConnectionSettings NetworkManagerBus::connectionSettings(const QString &connec
 
 QString NetworkManagerBus::ip4Address(const QString &devicePath, int *prefix, QString *gateway) const
 {
-    const auto config = property(devicePath, DeviceInterface, QStringLiteral("Ip4Config"))
+    // GetAll, since a device without IPv4 may not have the property at all.
+    const auto config = properties(devicePath, DeviceInterface).value(QStringLiteral("Ip4Config"))
                             .value<QDBusObjectPath>().path();
     if (config.isEmpty() || config == QLatin1String("/"))
         return QString();

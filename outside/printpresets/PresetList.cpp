@@ -1,6 +1,7 @@
 #include "PresetList.h"
 
 #include "Preset.h"
+#include "SaveFileLeftovers.h"
 
 #include <QDir>
 #include <QFile>
@@ -283,5 +284,6 @@ bool PresetList::save(const QStringList &predefinedNames)
         qCWarning(lcPresets) << "cannot write presets file" << m_storagePath << file.errorString();
         return false;
     }
+    SaveFileLeftovers::remove(m_storagePath);
     return true;
 }

@@ -1,17 +1,26 @@
 #pragma once
 
+#include "ImageInstaller.h"
 #include "QMLUpdatabilityEnums.h"
+#include "ReleaseFetcher.h"
+#include "ReleaseManifest.h"
+#include "UpdaterConfig.h"
 
 #include <QObject>
 #include <QString>
+#include <QThread>
 
-// The system software updater as the settings window sees it: the installed
-// and available versions, the progress of a check or an install, and the
-// last error.
+// The system software updater as the settings window sees it. A check reads
+// the release manifest of the configured update source and compares its
+// version with the installed one (VERSION_ID of os-release); an install
+// downloads the release's image, verifies its SHA-256 and hands it to the
+// install command. Network and file work run in a thread of the updater's
+// own, so neither call ever blocks the caller.
 //
-// This build knows the installed version (from os-release) but has no update
-// source yet: a check reports that no source is configured and nothing is
-// ever offered for installation.
+// `progress` covers the whole update: the download fills 0 to 90, the
+// install command the rest, and 100 means the update is installed and
+// waits for a restart. Every failure ends the operation with a text in
+// `error`; a failed check keeps what the last good check found.
 class UpdateHelper : public QObject
 {
     Q_OBJECT
@@ -25,16 +34,21 @@ class UpdateHelper : public QObject
     Q_PROPERTY(QString lastUpdateCheck READ lastUpdateCheck NOTIFY lastUpdateCheckChanged)
 
 public:
-    explicit UpdateHelper(QObject *parent = nullptr);
+    static constexpr int downloadShare = 90;
 
-    bool isUpdating() const { return false; }
-    bool isChecking() const { return false; }
+    // Configured from UpdaterConfig::load().
+    explicit UpdateHelper(QObject *parent = nullptr);
+    explicit UpdateHelper(const UpdaterConfig &config, QObject *parent = nullptr);
+    ~UpdateHelper() override;
+
+    bool isUpdating() const { return m_updating; }
+    bool isChecking() const { return m_checking; }
     QString error() const { return m_error; }
     QString systemVersion() const { return m_systemVersion; }
-    QString availableVersion() const { return QString(); }
-    int progress() const { return 0; }
-    int isUpdateable() const { return QMLUpdatabilityEnums::NONUPDATABLE; }
-    QString lastUpdateCheck() const { return QString(); }
+    QString availableVersion() const { return m_availableVersion; }
+    int progress() const { return m_progress; }
+    int isUpdateable() const { return m_updateability; }
+    QString lastUpdateCheck() const { return m_lastUpdateCheck; }
 
 public slots:
     void checkForNetworkUpdate();
@@ -51,8 +65,33 @@ signals:
     void lastUpdateCheckChanged();
 
 private:
+    void onManifestFetched(const QByteArray &content);
+    void onImageProgress(int percent);
+    void onImageFetched(const QString &path);
+    void onFetchFailed(ReleaseFetcher::Failure failure, const QString &detail);
+    void onInstallProgress(int percent);
+    void onInstallFinished(bool succeeded, const QString &detail);
+    void fail(const QString &error, const QString &detail);
+    void setChecking(bool checking);
+    void setUpdating(bool updating);
     void setError(const QString &error);
+    void setProgress(int progress);
+    void setUpdateability(int updateability);
+    void setAvailableVersion(const QString &version);
 
-    QString m_systemVersion;
+    UpdaterConfig m_config;
+    QThread m_thread;
+    ReleaseFetcher *m_fetcher; // lives in m_thread, deleted when it ends
+    ImageInstaller m_installer;
+    ReleaseManifest m_release;
+    QString m_imagePath;
+
+    bool m_updating = false;
+    bool m_checking = false;
     QString m_error;
+    QString m_systemVersion;
+    QString m_availableVersion;
+    int m_progress = 0;
+    int m_updateability = QMLUpdatabilityEnums::UPDATABLE;
+    QString m_lastUpdateCheck;
 };

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include "VHSettingsCatalogue.h"
 
 // The executable in command-line mode, end to end: output formats, exit
@@ -16,11 +19,16 @@ class TestCommandLine : public QObject
 private:
     using Run = ProgramRun;
 
-    static Run run(const QStringList &arguments)
+    static QProcessEnvironment environment()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // Keep the daemon's absence out of the captured stderr.
         env.insert("QT_LOGGING_RULES", "default.debug=false");
+        return env;
+    }
+
+    static Run run(const QStringList &arguments, const QProcessEnvironment &env = environment())
+    {
         return ProgramRun::of(VHSETTINGS_EXE, arguments, env);
     }
 
@@ -147,6 +155,89 @@ private slots:
         const Run get = run({"-g", "units"});
         QCOMPARE(get.exitCode, 0);
         QCOMPARE(get.out, QByteArray("\n"));
+    }
+
+    // A line the INI reader cannot parse no longer decides how a write is
+    // reported. As root no permission stops a write; a settings path with
+    // room for the lock file's suffix but not for the temporary file's does,
+    // after the parse error has been seen.
+    void writeIsReportedByWhetherTheValueLanded_data()
+    {
+        QTest::addColumn<bool>("lands");
+        QTest::newRow("lands") << true;
+        QTest::newRow("does not land") << false;
+    }
+
+    void writeIsReportedByWhetherTheValueLanded()
+    {
+        QFETCH(bool, lands);
+        TestHome home;
+        QString configDir = home.configDir();
+        const QString file = QStringLiteral("/Varnholt/Corvantis.ini");
+        if (!lands) {
+            const int maxPath = 4095;
+            while (configDir.size() + 1 + 200 + file.size() < maxPath)
+                configDir += '/' + QString(200, 'd');
+            configDir += '/' + QString(maxPath - 5 - configDir.size() - 1 - file.size(), 'e');
+        }
+        QVERIFY(QDir().mkpath(configDir + "/Varnholt"));
+        QFile settings(configDir + file);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[x\ny\n");
+        settings.close();
+        QProcessEnvironment env = environment();
+        env.insert("XDG_CONFIG_HOME", configDir);
+
+        const Run set = run({"-s", "units", "1"}, env);
+        const Run get = run({"-g", "units"}, env);
+        if (lands) {
+            QCOMPARE(set.exitCode, 0);
+            QVERIFY2(!set.err.contains("could not write"), set.err);
+            QCOMPARE(get.out, QByteArray("1\n"));
+        } else {
+            QCOMPARE(set.exitCode, 1);
+            QVERIFY2(set.err.contains("could not write \"units\""), set.err);
+            QCOMPARE(get.out, QByteArray("\n"));
+        }
+    }
+
+    // Paths QSettings would block on for ever (a FIFO) or replace through a
+    // symlink (a device node, here outside the settings folder).
+    void settingsPathsThatAreNotRegularFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("device");
+        QTest::newRow("settings file is a FIFO") << "Varnholt/Corvantis.ini" << false;
+        QTest::newRow("organization file is a FIFO") << "Varnholt.ini" << false;
+        QTest::newRow("settings file links to a device") << "Varnholt/Corvantis.ini" << true;
+    }
+
+    void settingsPathsThatAreNotRegularFilesAreRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, device);
+        TestHome home;
+        const QString node = device ? home.path() + "/null" : home.configDir() + '/' + path;
+        const QByteArray nodeName = QFile::encodeName(node);
+        if (device) {
+            if (::mknod(nodeName, S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("no permission to make a device node");
+            QVERIFY(QFile::link(node, home.configDir() + '/' + path));
+        } else {
+            QCOMPARE(::mkfifo(nodeName, 0666), 0);
+        }
+
+        const Run get = run({"-g", "units"});
+        QCOMPARE(get.exitCode, 0);
+        QCOMPARE(get.out, QByteArray("\n"));
+        QVERIFY2(get.err.contains("is not a regular file"), get.err);
+        const Run set = run({"-s", "units", "1"});
+        QCOMPARE(set.exitCode, 1);
+        QVERIFY2(set.err.contains("could not write \"units\""), set.err);
+
+        struct stat status {};
+        QCOMPARE(::stat(nodeName, &status), 0);
+        QCOMPARE(device ? S_ISCHR(status.st_mode) : S_ISFIFO(status.st_mode), true);
     }
 
     void parserOptions()

@@ -1,11 +1,8 @@
 #include "PrivateBus.h"
 #include "ProgramRun.h"
+#include "ReferenceDaemon.h"
 #include "TestHome.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The command line against the real reference daemon on a private bus:
@@ -22,49 +19,22 @@ private:
         return ProgramRun::of(VHSETTINGS_EXE, arguments);
     }
 
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll().trimmed();
-    }
-
     std::unique_ptr<PrivateBus> m_bus;
-    QTemporaryDir m_daemonDir;
-    QProcess m_daemon;
-
-    QString backlightFile() const { return m_daemonDir.path() + "/backlight/panel/brightness"; }
+    std::unique_ptr<ReferenceDaemon> m_daemon;
 
 private slots:
     void initTestCase()
     {
         m_bus = std::make_unique<PrivateBus>();
         QVERIFY2(m_bus->isValid(), qPrintable(m_bus->errorString()));
-
-        QVERIFY(QDir().mkpath(m_daemonDir.path() + "/backlight/panel"));
-        QFile max(m_daemonDir.path() + "/backlight/panel/max_brightness");
-        QVERIFY(max.open(QIODevice::WriteOnly));
-        max.write("90\n");
-        max.close();
-        QFile brightness(backlightFile());
-        QVERIFY(brightness.open(QIODevice::WriteOnly));
-        brightness.write("90\n");
-        brightness.close();
-
-        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_daemon.start(VH_UTILITYD_PATH,
-                       {"--bus", m_bus->address(), "--backlight-dir",
-                        m_daemonDir.path() + "/backlight", "--state-file",
-                        m_daemonDir.path() + "/state.json"});
-        QVERIFY(m_daemon.waitForStarted());
+        m_daemon = std::make_unique<ReferenceDaemon>(VH_UTILITYD_PATH, m_bus->address());
+        QVERIFY2(m_daemon->isValid(), qPrintable(m_daemon->errorString()));
         QVERIFY(m_bus->waitForService("com.varnholt.VHUtilityd"));
     }
 
     void cleanupTestCase()
     {
-        m_daemon.terminate();
-        if (!m_daemon.waitForFinished(3000))
-            m_daemon.kill();
+        m_daemon.reset();
         m_bus.reset();
     }
 
@@ -74,7 +44,7 @@ private slots:
         const Run r = run({"-s", "brightnessLevel", "5"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(!r.err.contains("is inValid"), r.err);
-        QCOMPARE(readFile(backlightFile()), QByteArray("50"));
+        QCOMPARE(m_daemon->backlight(), QByteArray("50"));
         QCOMPARE(run({"-g", "brightnessLevel"}).out, QByteArray("5\n"));
     }
 

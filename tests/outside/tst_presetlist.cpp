@@ -1,5 +1,6 @@
 // PresetList and Preset alone: the built-in entries, ownership, the current
 // preset, and that what is saved comes back in a new list, whatever the names.
+#include "AgedFile.h"
 #include "Preset.h"
 #include "PresetList.h"
 #include "TestHome.h"
@@ -44,6 +45,7 @@ private slots:
     void hostileNamesRoundTrip();
     void unusableQueueNameIsNotStored();
     void unreadableFileFallsBackToBuiltIns();
+    void saveClearsLeftoversOfKilledWriters();
 
 private:
     QString storageFile() const;
@@ -317,6 +319,16 @@ void tst_PresetList::unreadableFileFallsBackToBuiltIns()
     QCOMPARE(partial.getUserPresetNames(), QStringList{"Good"});
     QCOMPARE(partial.findPreset("Good")->options(), (QStringList{"Feed", "1"}));
     QCOMPARE(partial.currentPreset()->name(), QStringLiteral("Good"));
+}
+
+void tst_PresetList::saveClearsLeftoversOfKilledWriters()
+{
+    QVERIFY(QDir().mkpath(presetsDir()));
+    const QString leftover = storageFile() + ".AbCdEf";
+    QVERIFY(writeAgedFile(leftover, 120));
+    PresetList list(kQueue, false);
+    QVERIFY(list.save(kPredefined));
+    QVERIFY(!QFile::exists(leftover));
 }
 
 QTEST_GUILESS_MAIN(tst_PresetList)

@@ -1,6 +1,7 @@
 #include "SettingsWindow.h"
 
 #include "GuiSession.h"
+#include "QMLUpdatabilityEnums.h"
 
 #include <QMutex>
 #include <QQmlApplicationEngine>
@@ -39,10 +40,13 @@ void recordProblems(QtMsgType type, const QMessageLogContext &context, const QSt
 
 } // namespace
 
-SettingsWindow::SettingsWindow(uint startTab)
+SettingsWindow::SettingsWindow(uint startTab, const QString &testPageFolder)
 {
     // The program's root document, linked into this support library.
     Q_INIT_RESOURCE(main);
+    // As the program's entry does; once per process.
+    static const bool enumsRegistered = (QMLUpdatabilityEnums::registerQmlType(), true);
+    Q_UNUSED(enumsRegistered)
     {
         QMutexLocker lock(&problemsMutex);
         problems.clear();
@@ -50,7 +54,7 @@ SettingsWindow::SettingsWindow(uint startTab)
     previousHandler = qInstallMessageHandler(recordProblems);
     m_session = std::make_unique<GuiSession>(startTab,
                                              QUuid::createUuid().toString(QUuid::WithoutBraces),
-                                             QStringLiteral(VH_TRANSLATIONS_DIR));
+                                             QStringLiteral(VH_TRANSLATIONS_DIR), testPageFolder);
     m_window = qobject_cast<QQuickWindow *>(m_session->rootObject());
     if (m_window)
         (void)QTest::qWaitForWindowExposed(m_window);

@@ -16,7 +16,8 @@ class QQuickWindow;
 class SettingsWindow
 {
 public:
-    explicit SettingsWindow(uint startTab = 0);
+    // A test that prints passes the folder of its own test pages.
+    explicit SettingsWindow(uint startTab = 0, const QString &testPageFolder = QString());
     ~SettingsWindow();
 
     GuiSession &session() const { return *m_session; }

@@ -1,3 +1,4 @@
+#include "AgedFile.h"
 #include "KeyboardEnvFile.h"
 #include "TestHome.h"
 #include "UbootEnvironment.h"
@@ -5,10 +6,82 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
+#include <sched.h>
+#include <sys/fsuid.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// The user a non-root settings program runs as, and the compositor's group.
+constexpr uid_t kUser = 4242;
+constexpr gid_t kGroup = 4243;
+
+struct stat statOf(const QString &path)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+// Moves this thread into a mount namespace of its own, so the test can
+// bind-mount and mount without touching the machine. Needs root.
+bool enterPrivateMounts(QByteArray *why)
+{
+    static int result = -1;
+    static QByteArray reason;
+    if (result < 0) {
+        result = 0;
+        if (::geteuid() != 0)
+            reason = "mounting needs root";
+        else if (::unshare(CLONE_NEWNS) != 0)
+            reason = "no private mount namespace: " + QByteArray(std::strerror(errno));
+        else if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            reason = "cannot make the mounts private: " + QByteArray(std::strerror(errno));
+        else
+            result = 1;
+    }
+    *why = reason;
+    return result == 1;
+}
+
+bool bindMount(const QString &source, const QString &target)
+{
+    return ::mount(QFile::encodeName(source).constData(), QFile::encodeName(target).constData(),
+                   nullptr, MS_BIND, nullptr)
+           == 0;
+}
+
+// File access as an unprivileged user that belongs to the compositor's
+// group, for as long as it lives (root's file access ignores permissions).
+class ActingAsUser
+{
+public:
+    ActingAsUser()
+    {
+        if (::geteuid() == 0) {
+            ::setfsgid(kGroup);
+            ::setfsuid(kUser);
+        }
+    }
+    ~ActingAsUser()
+    {
+        if (::geteuid() == 0) {
+            ::setfsuid(0);
+            ::setfsgid(0);
+        }
+    }
+};
+
+} // namespace
 
 // The XKB lines of the compositor's environment file, on real files in a
 // temporary directory.
@@ -116,6 +189,15 @@ private slots:
         QCOMPARE(read(path), QByteArray("XKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=nodeadkeys\n"));
     }
 
+    void rewriteClearsLeftoversOfKilledWriters()
+    {
+        QTemporaryDir dir;
+        const QString leftover = dir.filePath("wayland.env.AbCdEf");
+        QVERIFY(writeAgedFile(leftover, 120));
+        QVERIFY(KeyboardEnvFile::rewrite(dir.filePath("wayland.env"), "de", ""));
+        QVERIFY(!QFile::exists(leftover));
+    }
+
     // The file is replaced, not truncated and rewritten in place: a second
     // link to the old file still sees the old content in full.
     void oldFileIsReplacedAsAWhole()
@@ -137,6 +219,138 @@ private slots:
         QCOMPARE(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
                                                | QFile::WriteUser | QFile::ReadGroup);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    void ownerGroupAndModeAreKept_data()
+    {
+        QTest::addColumn<uint>("mode");
+        QTest::newRow("compositor's file, group-readable") << 0640u;
+        QTest::newRow("private") << 0600u;
+        QTest::newRow("group-writable, setgid") << 02664u;
+    }
+
+    void ownerGroupAndModeAreKept()
+    {
+        QFETCH(uint, mode);
+        if (::geteuid() != 0)
+            QSKIP("giving a file to another user needs root");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("wayland.env");
+        write(path, "A=1\n");
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), kUser, kGroup), 0);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
+        const ino_t before = statOf(path).st_ino;
+
+        QVERIFY(KeyboardEnvFile::rewrite(path, "de", ""));
+        const struct stat after = statOf(path);
+        QCOMPARE(read(path), QByteArray("A=1\nXKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=\n"));
+        QVERIFY(after.st_ino != before); // still swapped in as a whole
+        QCOMPARE(after.st_uid, kUser);
+        QCOMPARE(after.st_gid, kGroup);
+        QCOMPARE(uint(after.st_mode & 07777), mode);
+    }
+
+    // /etc/varnholt is root's; a settings program that is not root may
+    // write the file (through the compositor's group) but not beside it.
+    void directoryWeMayNotWriteGetsTheFileRewrittenInPlace()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("wayland.env");
+        const QByteArray before("WAYLAND_DISPLAY=wayland-0\nXKB_DEFAULT_LAYOUT=us\n"
+                                "XKB_DEFAULT_VARIANT=intl\nQT_SCALE_FACTOR=1\n");
+        write(path, before);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0660), 0);
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), 0, kGroup), 0);
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
+        const struct stat old = statOf(path);
+
+        bool rewritten = false;
+        {
+            ActingAsUser user;
+            rewritten = KeyboardEnvFile::rewrite(path, "gb", "");
+        }
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QVERIFY(rewritten);
+        QCOMPARE(read(path), QByteArray("WAYLAND_DISPLAY=wayland-0\nXKB_DEFAULT_LAYOUT=gb\n"
+                                        "XKB_DEFAULT_VARIANT=\nQT_SCALE_FACTOR=1\n"));
+        const struct stat now = statOf(path);
+        QCOMPARE(now.st_ino, old.st_ino);
+        QCOMPARE(now.st_uid, old.st_uid);
+        QCOMPARE(now.st_gid, old.st_gid);
+        QCOMPARE(uint(now.st_mode), uint(old.st_mode));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"wayland.env"});
+    }
+
+    void symlinkedFileKeepsWorking()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("persist"));
+        const QString target = dir.filePath("persist/wayland.env");
+        write(target, "A=1\n");
+        const QString path = dir.filePath("wayland.env");
+        QVERIFY(QFile::link("persist/wayland.env", path));
+
+        QVERIFY(KeyboardEnvFile::rewrite(path, "fr", ""));
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(read(target), QByteArray("A=1\nXKB_DEFAULT_LAYOUT=fr\nXKB_DEFAULT_VARIANT=\n"));
+    }
+
+    // A read-only root has the file bind-mounted from writable storage;
+    // renaming onto a mount point fails with "Device or resource busy".
+    void bindMountedFileIsRewrittenInPlace()
+    {
+        QByteArray why;
+        if (!enterPrivateMounts(&why))
+            QSKIP(why.constData());
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("etc"));
+        QVERIFY(QDir(dir.path()).mkdir("data"));
+        const QString stored = dir.filePath("data/wayland.env");
+        const QString path = dir.filePath("etc/wayland.env");
+        write(stored, "A=1\nXKB_DEFAULT_LAYOUT=us\n");
+        write(path, "");
+        QVERIFY(bindMount(stored, path));
+
+        QVERIFY(KeyboardEnvFile::rewrite(path, "se", ""));
+        const QByteArray expected("A=1\nXKB_DEFAULT_LAYOUT=se\nXKB_DEFAULT_VARIANT=\n");
+        QCOMPARE(read(path), expected);
+        QCOMPARE(read(stored), expected);
+        QCOMPARE(statOf(path).st_ino, statOf(stored).st_ino); // still the mounted file
+        QCOMPARE(QDir(dir.path() + "/etc").entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"wayland.env"});
+        QCOMPARE(::umount(QFile::encodeName(path).constData()), 0);
+    }
+
+    // With no room for the longer content anywhere, the old file stays
+    // whole: neither truncated nor half new. (QSaveFile alone would swap in
+    // an empty file here: its commit does not see the failed write.)
+    void fullDiskLeavesTheOldContent()
+    {
+        QByteArray why;
+        if (!enterPrivateMounts(&why))
+            QSKIP(why.constData());
+        QTemporaryDir dir;
+        QVERIFY(::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0,
+                        "size=64k,mode=0755")
+                == 0);
+        const QString path = dir.filePath("wayland.env");
+        const QByteArray before = "A=" + QByteArray(4000, 'a') + "\nXKB_DEFAULT_LAYOUT=us\n";
+        write(path, before);
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+        QCOMPARE(QStorageInfo(dir.path()).bytesAvailable(), 0);
+
+        QTest::ignoreMessage(QtDebugMsg, "failed to reopen wayland file");
+        QVERIFY(!KeyboardEnvFile::rewrite(path, "de", QString(300, 'x')));
+        QCOMPARE(read(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"filler", "wayland.env"}));
+        QCOMPARE(::umount(QFile::encodeName(dir.path()).constData()), 0);
     }
 
     void fileThatCannotBeWrittenIsReportedAndLeftAlone()

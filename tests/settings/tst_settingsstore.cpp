@@ -1,10 +1,13 @@
+#include "AgedFile.h"
 #include "AnalyticsLibrary.h"
+#include "SettingsFile.h"
 #include "TestHome.h"
 #include "VHSettingsMain.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QMetaMethod>
 #include <QProcess>
 #include <QSettings>
@@ -65,6 +68,8 @@ private slots:
         TestHome home;
         VHSettingsMain settings;
         QVERIFY(!QFile::exists(home.settingsFile()));
+        // The store finds the file without opening it, where QSettings keeps it.
+        QCOMPARE(SettingsFile::path(), openSettings().fileName());
         QCOMPARE(settings.getSetting("brightnessLevel", 7), QVariant(7));
         QCOMPARE(settings.property("settingDisplayBrightness").toUInt(), 7u);
         QCOMPARE(settings.property("settingDisplayDimming").toInt(), 2);
@@ -161,6 +166,57 @@ private slots:
         QCOMPARE(tool.exitCode(), 0);
 
         QCOMPARE(settings.getSetting("units", ""), QVariant("1"));
+    }
+
+    // A writer killed between creating the lock file and writing its process
+    // id leaves it empty; QLockFile alone would wait 30 s for it.
+    void deadWritersLockDelaysAWriteAtMostASecond()
+    {
+        TestHome home;
+        const QString lock = home.settingsFile() + ".lock";
+        QVERIFY(writeAgedFile(lock, 0));
+        VHSettingsMain settings;
+
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(settings.writeSetting("units", 1));
+        QVERIFY2(timer.elapsed() < 1200, qPrintable(QString::number(timer.elapsed()) + " ms"));
+        QCOMPARE(settings.getSetting("units", ""), QVariant("1"));
+        QVERIFY(!QFile::exists(lock));
+    }
+
+    // A copy that a killed writer left beside the file goes with the next
+    // successful write.
+    void writeClearsLeftoversOfKilledWriters()
+    {
+        TestHome home;
+        const QString leftover = home.settingsFile() + ".AbCdEf";
+        QVERIFY(writeAgedFile(leftover, 120));
+        VHSettingsMain settings;
+        QVERIFY(settings.writeSetting("units", 1));
+        QVERIFY(!QFile::exists(leftover));
+    }
+
+    // The lock of a writer that is alive is waited for however old it is.
+    void liveWritersLockIsWaitedFor()
+    {
+        TestHome home;
+        QLockFile held(home.settingsFile() + ".lock");
+        QVERIFY(held.lock());
+
+        QProcess writer;
+        writer.start(VHSETTINGS_EXE, {"-s", "units", "2"});
+        QVERIFY(writer.waitForStarted());
+        // Well past the half second after which a lock without a live owner
+        // is cleared.
+        QVERIFY(!writer.waitForFinished(1500));
+        QVERIFY(held.isLocked() && QFile::exists(home.settingsFile() + ".lock"));
+        QCOMPARE(openSettings().value("locale/units"), QVariant());
+
+        held.unlock();
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.exitCode(), 0);
+        QCOMPARE(openSettings().value("locale/units"), QVariant("2"));
     }
 
     void unknownKeysAreRejectedBeforeAnythingIsWritten_data()

@@ -1,3 +1,4 @@
+#include "SocketServerGuard.h"
 #include "TestHome.h"
 #include "UbootEnvironment.h"
 #include "VHSettingsMain.h"
@@ -6,11 +7,36 @@
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
+
+namespace {
+
+// Lowers this process's soft limit of open files, as on the appliance,
+// until destroyed.
+class FileLimit
+{
+public:
+    explicit FileLimit(rlim_t soft)
+    {
+        getrlimit(RLIMIT_NOFILE, &m_saved);
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = std::min(soft, m_saved.rlim_max);
+        setrlimit(RLIMIT_NOFILE, &lowered);
+    }
+    ~FileLimit() { setrlimit(RLIMIT_NOFILE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
+
+} // namespace
 
 // Tab requests from real local-socket clients. Each test listens under a
 // name of its own, so parallel test processes do not meet.
@@ -46,6 +72,18 @@ private:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         return true;
+    }
+
+    static qint64 residentKiB()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                return line.mid(6).trimmed().split(' ').first().toLongLong();
+        }
+        return -1;
     }
 
     // Sends one request and waits until it has been handled.
@@ -201,6 +239,105 @@ private slots:
         for (const QList<QVariant> &args : tabs)
             got.append(args.at(0).toInt());
         QCOMPARE(got, (QList<int>{1, 2, 3, 4, 5}));
+    }
+
+    // A tab request is a few bytes. A client that streams far more, older or
+    // current, is dropped before the server keeps more than a request of it
+    // and without a tab switch per chunk.
+    void streamingClientIsDroppedAndMemoryStaysFlat_data()
+    {
+        QTest::addColumn<bool>("older");
+        QTest::newRow("older client") << true;
+        QTest::newRow("current client") << false;
+    }
+
+    void streamingClientIsDroppedAndMemoryStaysFlat()
+    {
+        QFETCH(bool, older);
+        VHSettingsMain settings(nullptr, true);
+        QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
+        auto first = connectClient();
+        auto second = connectClient();
+        QVERIFY(waitUntil([&] { return settings.findChildren<QLocalSocket *>().size() == 2; }));
+        QLocalSocket &streamer = older ? *first : *second;
+
+        const qint64 before = residentKiB();
+        const QByteArray chunk(64 * 1024, '7');
+        for (qint64 sent = 0; sent < 256 * 1024 * 1024; sent += chunk.size()) {
+            if (streamer.state() != QLocalSocket::ConnectedState)
+                break;
+            streamer.write(chunk);
+            // The client's own buffer stays small: the chunk leaves first.
+            waitUntil([&] {
+                return streamer.bytesToWrite() == 0
+                    || streamer.state() != QLocalSocket::ConnectedState;
+            });
+        }
+        const qint64 grown = residentKiB() - before;
+        QVERIFY2(grown < 4096, qPrintable(QStringLiteral("grew by %1 KiB").arg(grown)));
+        QVERIFY2(tabs.count() <= 1, qPrintable(QString::number(tabs.count())));
+        QVERIFY(waitUntil([&] { return streamer.state() == QLocalSocket::UnconnectedState; }));
+
+        auto next = connectClient();
+        QVERIFY(request(*next, tabs, "6"));
+        QCOMPARE(tabs.last().at(0).toInt(), 6);
+    }
+
+    // 1,100 idle clients from another process, more than the 1,024 files the
+    // server may have open: the least recently active are dropped, and once
+    // the flood has left a request is served.
+    void floodOfIdleClientsLeavesTheServerServing()
+    {
+        const FileLimit limit(1024);
+        VHSettingsMain settings(nullptr, true);
+        QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
+        const auto liveSockets = [&] { return settings.findChildren<QLocalSocket *>().size(); };
+
+        QProcess flood;
+        flood.start(VH_SOCKETFLOOD,
+                    {settings.findChild<QLocalServer *>()->fullServerName(), "1100"});
+        QVERIFY(waitUntil([&] { return flood.canReadLine(); }, 20000));
+        QCOMPARE(flood.readLine(), QByteArray("1100\n"));
+        QVERIFY(liveSockets() <= SocketServerGuard::maxClients);
+
+        flood.closeWriteChannel();
+        QVERIFY(waitUntil([&] { return flood.state() == QProcess::NotRunning && liveSockets() == 0; }));
+        auto client = connectClient();
+        QVERIFY(request(*client, tabs, "6"));
+        QCOMPARE(tabs.last().at(0).toInt(), 6);
+    }
+
+    // With every file descriptor in use an accept fails and QLocalServer
+    // closes its socket for good: the failure is logged and the socket comes
+    // back, so requests are served once descriptors are free again.
+    void failedAcceptIsLoggedAndListeningRestored()
+    {
+        VHSettingsMain settings(nullptr, true);
+        QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no longer listening"));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("listening again"));
+        {
+            const FileLimit limit(1024);
+            std::vector<int> hog;
+            for (int fd; (fd = ::dup(STDERR_FILENO)) >= 0;)
+                hog.push_back(fd);
+            ::close(hog.back()); // left for the client; none for the accept
+            hog.pop_back();
+            auto client = connectClient();
+            // Closing the listening socket resets the connection it held.
+            QVERIFY(waitUntil([&] { return client->state() == QLocalSocket::UnconnectedState; }));
+            for (int fd : hog)
+                ::close(fd);
+        }
+
+        std::unique_ptr<QLocalSocket> next;
+        QVERIFY(waitUntil([&] {
+            next = std::make_unique<QLocalSocket>();
+            next->connectToServer(QCoreApplication::applicationName());
+            return next->waitForConnected(100);
+        }));
+        QVERIFY(request(*next, tabs, "6"));
+        QCOMPARE(tabs.last().at(0).toInt(), 6);
     }
 
     void secondInstanceTakesOverTheName()

@@ -5,8 +5,6 @@
 #include <QDBusArgument>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <QFile>
-#include <QRegularExpression>
 
 namespace {
 
@@ -22,36 +20,9 @@ QString firstString(const QDBusMessage &reply)
 } // namespace
 
 NetworkManagerMock::NetworkManagerMock(PrivateBus &bus)
-    : m_connection(bus.connection(QStringLiteral("nm-mock-%1").arg(quintptr(this))))
+    : m_mock(bus, QStringLiteral("networkmanager"), QString::fromLatin1(Service), QString::fromLatin1(ManagerPath))
+    , m_connection(bus.connection(QStringLiteral("nm-mock-scene")))
 {
-    if (!bus.isValid()) {
-        m_error = QStringLiteral("no private bus: ") + bus.errorString();
-        return;
-    }
-    // The environment already points the system bus at the private one.
-    // Its tracebacks for properties the template lacks would drown the test's output.
-    m_process.setStandardErrorFile(m_dir.filePath(QStringLiteral("stderr.log")));
-    m_process.start(QStringLiteral(VH_DBUSMOCK_PYTHON),
-                    {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
-                     QStringLiteral("--template"), QStringLiteral("networkmanager"),
-                     QStringLiteral("--logfile"), m_dir.filePath(QStringLiteral("calls.log"))});
-    if (!m_process.waitForStarted(5000)) {
-        m_error = QStringLiteral("cannot start dbusmock: ") + m_process.errorString();
-        return;
-    }
-    if (!bus.waitForService(QString::fromLatin1(Service), 10000)) {
-        m_error = QStringLiteral("the NetworkManager stand-in did not come up");
-        return;
-    }
-    m_valid = true;
-}
-
-NetworkManagerMock::~NetworkManagerMock()
-{
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000))
-        m_process.kill();
-    m_process.waitForFinished(1000);
 }
 
 QDBusMessage NetworkManagerMock::mock(const QString &method, const QVariantList &arguments)
@@ -151,22 +122,6 @@ QList<QVariantList> NetworkManagerMock::methodCalls(const QString &path, const Q
     }
     list.endArray();
     return calls;
-}
-
-QStringList NetworkManagerMock::calledMethods() const
-{
-    QFile log(m_dir.filePath(QStringLiteral("calls.log")));
-    QStringList methods;
-    if (!log.open(QIODevice::ReadOnly))
-        return methods;
-    // "<time> <Method><arguments>", or "<time> Set <path> ..." for properties.
-    while (!log.atEnd()) {
-        const QString line = QString::fromUtf8(log.readLine());
-        const QString call = line.section(QLatin1Char(' '), 1);
-        static const QRegularExpression end(QStringLiteral("[ (\\n]"));
-        methods.append(call.left(call.indexOf(end)));
-    }
-    return methods;
 }
 
 QMap<QString, QVariantMap> NetworkManagerMock::profile(const QVariant &argument)

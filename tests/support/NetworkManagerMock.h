@@ -1,12 +1,12 @@
 #pragma once
 
+#include "DBusMock.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QMap>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QVariant>
 
 class PrivateBus;
@@ -14,7 +14,7 @@ class PrivateBus;
 // NetworkManager's stand-in for tests: python3-dbusmock's "networkmanager"
 // template on a private system bus. It speaks NetworkManager's real
 // interface; the template's helpers on org.freedesktop.NetworkManager.Mock
-// set the scene, and every method call it receives is written to a log.
+// set the scene, and every object records the calls it gets.
 class NetworkManagerMock
 {
 public:
@@ -28,12 +28,9 @@ public:
     static constexpr const char *SettingsPath = "/org/freedesktop/NetworkManager/Settings";
 
     explicit NetworkManagerMock(PrivateBus &bus);
-    ~NetworkManagerMock();
-    NetworkManagerMock(const NetworkManagerMock &) = delete;
-    NetworkManagerMock &operator=(const NetworkManagerMock &) = delete;
 
-    bool isValid() const { return m_valid; }
-    QString errorString() const { return m_error; }
+    bool isValid() const { return m_mock.isValid(); }
+    QString errorString() const { return m_mock.errorString(); }
 
     // Template helpers; each returns the new object's path.
     QString addWifiDevice(const QString &interface, DeviceState state);
@@ -55,21 +52,16 @@ public:
 
     // Arguments of each call of `method` on the object at `path`.
     QList<QVariantList> methodCalls(const QString &path, const QString &method);
-    // Names of all methods called on any object, in order ("Update", ...).
-    QStringList calledMethods() const;
+    // Names of the methods called on the object at `path`, oldest first.
+    QStringList calledMethods(const QString &path) const { return m_mock.methods(path); }
 
     // A connection profile (a{sa{sv}}) as it arrived, setting by setting.
     static QMap<QString, QVariantMap> profile(const QVariant &argument);
     QMap<QString, QVariantMap> savedProfile(const QString &path);
 
-    QDBusConnection connection() const { return m_connection; }
-
 private:
     QDBusMessage mock(const QString &method, const QVariantList &arguments);
 
-    QTemporaryDir m_dir;
-    QProcess m_process;
+    DBusMock m_mock;
     QDBusConnection m_connection;
-    bool m_valid = false;
-    QString m_error;
 };

@@ -7,6 +7,7 @@
 
 #include "ApplicationIdentity.h"
 #include "GuiSession.h"
+#include "QMLUpdatabilityEnums.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QQuickWindow>
 #include <QUuid>
+#include <QVariant>
 
 #include <cstdio>
 
@@ -42,6 +44,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(ApplicationIdentity::name);
     QCoreApplication::setApplicationVersion(ApplicationIdentity::version);
+    QMLUpdatabilityEnums::registerQmlType();
     QGuiApplication app(argc, argv);
     const QString outputDir = QString::fromLocal8Bit(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[3]);
@@ -67,6 +70,23 @@ int main(int argc, char *argv[])
         if (!window->grabWindow().save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             ++failures;
+        }
+
+        // A page taller than the window is also shown scrolled to its end.
+        QObject *page = window->property("pagesByTab").toList().value(tab).value<QObject *>();
+        const qreal hidden = page ? page->property("contentHeight").toReal()
+                                        - page->property("height").toReal()
+                                  : 0;
+        if (hidden > 0) {
+            page->setProperty("contentY", hidden);
+            settle(100);
+            QString endFile = file;
+            endFile.replace(QLatin1String(".png"), QLatin1String("-end.png"));
+            if (!window->grabWindow().save(endFile)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(endFile));
+                ++failures;
+            }
+            page->setProperty("contentY", 0);
         }
     }
     return failures ? 1 : 0;

@@ -13,6 +13,8 @@ QtObject {
     readonly property int buttonMinWidth: 120
     readonly property int buttonRadius: 6
     readonly property int comboBoxMinWidth: 200
+    // For long entries: time zones, keyboard layouts.
+    readonly property int comboBoxWideWidth: 320
     readonly property int popupMaxRows: 6
     readonly property int switchWidth: 56
     readonly property int switchHeight: 30

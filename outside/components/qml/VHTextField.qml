@@ -8,6 +8,8 @@ Column {
 
     property string title: ""
     property string errorText: ""
+    // Outlined in red; by default while there is an error text.
+    property bool showError: errorText.length > 0
     property alias text: field.text
     property alias placeholderText: field.placeholderText
     property alias echoMode: field.echoMode
@@ -41,8 +43,8 @@ Column {
         background: Rectangle {
             radius: VHQmlCommonDefines.buttonRadius
             color: VHColorPalette.controlBackground
-            border.width: field.activeFocus || root.errorText.length > 0 ? 2 : 1
-            border.color: root.errorText.length > 0 ? VHColorPalette.error
+            border.width: field.activeFocus || root.showError ? 2 : 1
+            border.color: root.showError ? VHColorPalette.error
                         : field.activeFocus ? VHColorPalette.accent : VHColorPalette.controlBorder
         }
     }

@@ -1,11 +1,220 @@
 import QtQuick 2.10
 import librariesqml.VHComponents 1.0
+import librariesqml.VHSettingsQML 1.0
 import "../Components"
 
+// Ribbon tension and ribbon saver, and the sensor calibrations. Shows and
+// applies the selected preset's tensions whenever the tab is opened.
 SettingsPage {
     id: page
 
+    property bool loading: true
+    property bool calibrating: false
+
+    // The back end keeps tensions in percent of nominal; the sliders show
+    // the offset from nominal.
+    function tensionChanged(ribbon, value) {
+        // At creation the sliders only take the back end's values.
+        if (loading)
+            return
+        if (ribbon === 1)
+            SettingsPrinter.setR1Tension(value + 100)
+        else
+            SettingsPrinter.setR2Tension(value + 100)
+        SettingsMain.sendAnalyticHit(ribbon === 1 ? "Tension1" : "Tension2", value)
+    }
+
+    function applyPreset() {
+        if (pagePrinterPresets.currentPreset === "")
+            return
+        var options = SettingsPrinter.loadPreset(pagePrinterPresets.currentPreset)
+        if (options.length === 0)
+            return
+        function tension(name) {
+            var i = options.indexOf(name)
+            var value = i >= 0 && i + 1 < options.length ? options[i + 1] : ""
+            return /^[+-]?[0-9]+$/.test(value) ? parseInt(value, 10) - 100 : 0
+        }
+        tension1Slider.value = tension("R1TensionAdjust")
+        tension2Slider.value = tension("R2TensionAdjust")
+    }
+
+    function startCalibration() {
+        calibrating = true
+        calibrationTimer.restart()
+    }
+
+    Component.onCompleted: loading = false
+
+    Connections {
+        target: mainWindow
+        function onCurrentTabChanged() {
+            if (mainWindow.currentTab === VHSettingsTabEnums.PRINTER_ADVANCED)
+                page.applyPreset()
+        }
+    }
+
+    // Keeps impatient taps from starting a calibration again and again.
+    Timer {
+        id: calibrationTimer
+        interval: 3000
+        onTriggered: page.calibrating = false
+    }
+
     SectionBox {
         title: qsTr("Advanced")
+
+        SettingRow {
+            title: qsTr("Tension Offset")
+            description: qsTr("Adjust the tension offset of the ribbon.")
+
+            Column {
+                spacing: VHQmlCommonDefines.smallMargin
+
+                Row {
+                    spacing: VHQmlCommonDefines.margin
+
+                    RibbonBadge {
+                        anchors.verticalCenter: parent.verticalCenter
+                        ribbon: 1
+                        ribbonColor: VHIPCThread.ribbon1ColorHEX
+                    }
+                    VHGeneralSlider {
+                        id: tension1Slider
+                        objectName: "tension1Slider"
+                        from: -50
+                        to: 50
+                        stepSize: 10
+                        unitsText: "%"
+                        centreFill: true
+                        value: SettingsPrinter.r1Tension - 100
+                        onValueChanged: page.tensionChanged(1, Math.round(value))
+                    }
+                }
+
+                Row {
+                    spacing: VHQmlCommonDefines.margin
+
+                    RibbonBadge {
+                        anchors.verticalCenter: parent.verticalCenter
+                        ribbon: 2
+                        ribbonColor: VHIPCThread.ribbon2ColorHEX
+                    }
+                    VHGeneralSlider {
+                        id: tension2Slider
+                        objectName: "tension2Slider"
+                        from: -50
+                        to: 50
+                        stepSize: 10
+                        unitsText: "%"
+                        centreFill: true
+                        value: SettingsPrinter.r2Tension - 100
+                        onValueChanged: page.tensionChanged(2, Math.round(value))
+                    }
+                }
+            }
+        }
+
+        SettingRow {
+            title: qsTr("Ribbon Saver")
+            description: qsTr("May decrease ribbon consumption.")
+            titleExtras: Rectangle {
+                objectName: "betaBadge"
+                anchors.verticalCenter: parent.verticalCenter
+                width: betaText.implicitWidth + 2 * VHQmlCommonDefines.smallMargin
+                height: betaText.implicitHeight + 4
+                radius: 4
+                color: VHColorPalette.accent
+
+                Text {
+                    id: betaText
+                    anchors.centerIn: parent
+                    text: qsTr("BETA")
+                    font.family: mainWindow.applicationFont
+                    font.pixelSize: VHQmlCommonDefines.fontSizeSmall
+                    font.bold: true
+                    color: VHColorPalette.textOnAccent
+                }
+            }
+
+            VHGeneralPillSwitch {
+                objectName: "ribbonSaverSwitch"
+                checked: SettingsPrinter.ribbonSaver
+                onToggled: {
+                    SettingsPrinter.setRibbonSaver(checked)
+                    SettingsMain.sendAnalyticHit("RibbonSaver", checked)
+                }
+            }
+        }
+    }
+
+    SectionBox {
+        title: qsTr("Calibration")
+
+        Row {
+            id: calibrationColumns
+            spacing: VHQmlCommonDefines.largeMargin
+            readonly property real columnWidth: (parent.width - spacing) / 2
+
+            Column {
+                width: calibrationColumns.columnWidth
+                spacing: VHQmlCommonDefines.margin
+
+                Text {
+                    width: parent.width
+                    text: qsTr("Calibrate the ribbon tach sensors. Recommended if your printer continues to display error 32, 33, 34 or 35")
+                    font.family: mainWindow.applicationFont
+                    font.pixelSize: mainWindow.fontSizeH3
+                    color: VHColorPalette.textSecondary
+                    wrapMode: Text.Wrap
+                }
+
+                VHGeneralButton {
+                    objectName: "calibrateRibbonSensorButton"
+                    text: qsTr("Calibrate Ribbon Sensor")
+                    enabled: !page.calibrating
+                    onClicked: {
+                        VHIPCThread.calibrateTach()
+                        page.startCalibration()
+                        SettingsMain.sendAnalyticHit("CalibrateRibbonSensorButton", "Pressed")
+                    }
+                }
+            }
+
+            Column {
+                width: calibrationColumns.columnWidth
+                spacing: VHQmlCommonDefines.margin
+
+                Text {
+                    width: parent.width
+                    text: qsTr("Calibrate the supply sensor. Recommended if your printer continues to display error 2 or 3.")
+                    font.family: mainWindow.applicationFont
+                    font.pixelSize: mainWindow.fontSizeH3
+                    color: VHColorPalette.textSecondary
+                    wrapMode: Text.Wrap
+                }
+
+                VHGeneralButton {
+                    objectName: "calibrateSupplySensorButton"
+                    text: qsTr("Calibrate Supply Sensor")
+                    enabled: !page.calibrating
+                    onClicked: {
+                        VHIPCThread.calibrateSupply()
+                        page.startCalibration()
+                        SettingsMain.sendAnalyticHit("CalibrateSupplyButton", "Pressed")
+                    }
+                }
+
+                VHGeneralButton {
+                    objectName: "resetSupplySensorButton"
+                    text: qsTr("Reset Supply Sensor")
+                    enabled: !page.calibrating
+                    onClicked: {
+                        SettingsMain.resetSupplyCalibration()
+                        SettingsMain.sendAnalyticHit("ResetSupplySensorButton", "Pressed")
+                    }
+                }
+            }
+        }
     }
 }

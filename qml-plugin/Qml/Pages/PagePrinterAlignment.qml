@@ -1,11 +1,162 @@
 import QtQuick 2.10
 import librariesqml.VHComponents 1.0
+import librariesqml.VHSettingsQML 1.0
 import "../Components"
 
-SettingsPage {
+// Where the print lands on the label: the print heads' offsets and the
+// feed around a cut, each with a preview. Shows and applies the selected
+// preset whenever the tab is opened.
+PrinterButtonBarPage {
     id: page
 
+    property bool loading: true
+    readonly property int backfeedShift: backfeedBox.value
+    readonly property real cutLinePosition: 50 + 4.5 * feedBox.value
+
+    function report(setter, name, value) {
+        // At creation the boxes only take the back end's values.
+        if (loading)
+            return
+        setter(value)
+        SettingsMain.sendAnalyticHit(name, value)
+    }
+
+    function applyPreset() {
+        if (pagePrinterPresets.currentPreset === "")
+            return
+        var options = SettingsPrinter.loadPreset(pagePrinterPresets.currentPreset)
+        if (options.length === 0)
+            return
+        function number(name) {
+            var i = options.indexOf(name)
+            var value = i >= 0 && i + 1 < options.length ? options[i + 1] : ""
+            return /^[+-]?[0-9]+$/.test(value) ? parseInt(value, 10) : 0
+        }
+        printheads.horizontal1 = number("Hoffset1")
+        printheads.horizontal2 = number("Hoffset2")
+        printheads.vertical1 = number("Voffset1")
+        printheads.vertical2 = number("Voffset2")
+        backfeedBox.value = number("Stop")
+        feedBox.value = number("Feed")
+    }
+
+    Component.onCompleted: {
+        loading = false
+        printheads.loading = false
+    }
+
+    Connections {
+        target: mainWindow
+        function onCurrentTabChanged() {
+            if (mainWindow.currentTab === VHSettingsTabEnums.PRINTER_ALIGNMENT)
+                page.applyPreset()
+        }
+    }
+
+    PrintheadOffsetsComponent {
+        id: printheads
+        objectName: "printheadOffsets"
+    }
+
     SectionBox {
-        title: qsTr("Alignment")
+        title: qsTr("Feed Offsets")
+
+        Item {
+            width: parent.width
+            height: Math.max(feedRows.height, feedPreview.height)
+
+            Column {
+                id: feedRows
+                width: parent.width - feedPreview.width - VHQmlCommonDefines.largeMargin
+                spacing: VHQmlCommonDefines.margin
+
+                SettingRow {
+                    visible: !VHQmlCommonDefines.isTundrel
+                    objectName: "backfeedRow"
+                    title: qsTr("Backfeed")
+                    description: qsTr("Adjust the backfeed amount after a cut.")
+
+                    OffsetSpinBox {
+                        id: backfeedBox
+                        objectName: "backfeed"
+                        from: -5
+                        to: 10
+                        unitsText: qsTr("mm")
+                        value: SettingsPrinter.backfeedOffset
+                        onChanged: page.report(SettingsPrinter.setBackfeedOffset, "Backfeed", value)
+                    }
+                }
+
+                SettingRow {
+                    title: qsTr("Feed")
+                    description: qsTr("Adjust the feed amount before cutting.")
+
+                    OffsetSpinBox {
+                        id: feedBox
+                        objectName: "feed"
+                        from: -10
+                        to: 10
+                        unitsText: qsTr("mm")
+                        value: SettingsPrinter.feedOffset
+                        onChanged: page.report(SettingsPrinter.setFeedOffset, "Feed", value)
+                    }
+                }
+            }
+
+            // Drawn on a 100-pixel-wide area, shown twice as large.
+            Item {
+                id: feedPreview
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                width: 200
+                height: 90
+
+                Item {
+                    id: feedArea
+                    objectName: "feedPreviewArea"
+                    width: 100
+                    height: 45
+                    scale: 2
+                    anchors.centerIn: parent
+
+                    Rectangle {
+                        x: 2
+                        y: 4
+                        width: 44
+                        height: 37
+                        radius: 2
+                        color: VHColorPalette.previewGrey
+                    }
+
+                    Rectangle {
+                        x: 54
+                        y: 4
+                        width: 44
+                        height: 37
+                        radius: 2
+                        color: VHColorPalette.previewGrey
+                        clip: true
+
+                        Text {
+                            objectName: "feedPreviewGlyph"
+                            anchors.centerIn: parent
+                            anchors.horizontalCenterOffset: page.backfeedShift
+                            text: VHIconPalette.printLabelExample
+                            font.family: VHIconPalette.fontName
+                            font.pixelSize: 30
+                            color: VHColorPalette.textPrimary
+                        }
+                    }
+
+                    DashedLine {
+                        objectName: "feedPreviewCutLine"
+                        x: page.cutLinePosition
+                        width: 1
+                        height: parent.height
+                        lineColor: VHColorPalette.accent
+                    }
+                }
+            }
+        }
     }
 }

@@ -1,0 +1,74 @@
+#include "ClockRequestQueue.h"
+
+#include <QDeadlineTimer>
+
+std::shared_ptr<ClockRequestQueue> ClockRequestQueue::shared()
+{
+    // Weak, so the queue and its process go with the last user (the settings
+    // core or the QML engine) and never outlive the application object.
+    static std::weak_ptr<ClockRequestQueue> current;
+    std::shared_ptr<ClockRequestQueue> queue = current.lock();
+    if (!queue) {
+        queue.reset(new ClockRequestQueue);
+        current = queue;
+    }
+    return queue;
+}
+
+ClockRequestQueue::ClockRequestQueue()
+{
+    m_process.setProgram(QStringLiteral("timedatectl"));
+    connect(&m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            &ClockRequestQueue::startNext);
+    connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            startNext();
+    });
+}
+
+ClockRequestQueue::~ClockRequestQueue()
+{
+    // A run still going is the system's business now; do not kill it.
+    m_pending.clear();
+    m_process.disconnect(this);
+    if (m_process.state() != QProcess::NotRunning)
+        m_process.waitForFinished(500);
+}
+
+void ClockRequestQueue::run(const QStringList &arguments)
+{
+    m_pending.enqueue(arguments);
+    startNext();
+}
+
+void ClockRequestQueue::startNext()
+{
+    if (m_pending.isEmpty() || m_process.state() != QProcess::NotRunning)
+        return;
+    // The tool's output is never used; drop it so the pipes stay empty.
+    m_process.readAllStandardOutput();
+    m_process.readAllStandardError();
+    m_process.setArguments(m_pending.dequeue());
+    m_process.start(QIODevice::ReadWrite);
+}
+
+bool ClockRequestQueue::isIdle() const
+{
+    return m_pending.isEmpty() && m_process.state() == QProcess::NotRunning;
+}
+
+bool ClockRequestQueue::waitForIdle(int msecs)
+{
+    QDeadlineTimer deadline(msecs);
+    while (!isIdle()) {
+        if (deadline.hasExpired())
+            return false;
+        if (m_process.state() == QProcess::NotRunning) {
+            startNext();
+            continue;
+        }
+        // finished() is emitted inside the wait, which starts the next run.
+        m_process.waitForFinished(int(deadline.remainingTime()));
+    }
+    return true;
+}

@@ -1,0 +1,3 @@
+#include "UpdaterLogging.h"
+
+Q_LOGGING_CATEGORY(lcUpdater, "vh.updater")

@@ -1,0 +1,3 @@
+#include "UsersConfigLogging.h"
+
+Q_LOGGING_CATEGORY(lcUsersConfig, "vh.usersconfig")

@@ -1,0 +1,40 @@
+import QtQuick 2.10
+import librariesqml.VHComponents 1.0
+
+// An alignment value: a spin box with its units, optionally preceded by
+// the square of the ribbon it shifts. Every change of the value, typed,
+// stepped or set by the page, is passed to `changed` (the page decides
+// what to store and report).
+Row {
+    id: offset
+
+    property alias value: box.value
+    property alias from: box.from
+    property alias to: box.to
+    property alias unitsText: box.unitsText
+    property int ribbon: 0
+    property string ribbonColor: ""
+    readonly property alias spinBox: box
+    signal changed(int value)
+
+    spacing: VHQmlCommonDefines.margin
+
+    RibbonBadge {
+        anchors.verticalCenter: parent.verticalCenter
+        visible: offset.ribbon > 0
+        ribbon: offset.ribbon
+        ribbonColor: offset.ribbonColor
+    }
+
+    VHGeneralSpinBox {
+        id: box
+        objectName: offset.objectName + "Box"
+        onValueChanged: offset.changed(value)
+    }
+
+    // Room for the units the box draws to its right.
+    Item {
+        width: 60
+        height: 1
+    }
+}
