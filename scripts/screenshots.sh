@@ -12,8 +12,17 @@ tool="$build/tools/screenshots/vh-screenshots"
 [ -x "$tool" ] || { echo "no $tool; build first" >&2; exit 1; }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"
+
+# The Networking page shows what NetworkManager's stand-in offers, when
+# python3-dbusmock is there; otherwise the system bus leads nowhere.
+system_bus="unix:path=$work/no-bus"
+scene_pids=()
+if scene=$(bash scripts/network-scene.sh "$work" 2>/dev/null); then
+  read -r system_bus bus_pid mock_pid <<< "$scene"
+  scene_pids=("$mock_pid" "$bus_pid")
+fi
+trap 'for pid in "${scene_pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 
 source scripts/lib/device.sh
 
@@ -28,7 +37,7 @@ for model in Vesk Tundrel VeskMax; do
     XDG_CACHE_HOME="$run/home/.cache" XDG_RUNTIME_DIR="$run" \
     PATH="$run/bin:$PATH" QML2_IMPORT_PATH="$build/qml" \
     FONTCONFIG_FILE="$build/fontconfig/fonts.conf" \
-    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$run/no-bus" QT_QPA_PLATFORM=xcb \
+    DBUS_SYSTEM_BUS_ADDRESS="$system_bus" QT_QPA_PLATFORM=xcb \
     QT_LOGGING_RULES="vh.*.debug=false" \
       xvfb-run -a -s "-screen 0 1024x545x24" \
       "$tool" "$out" "$build/translations" "${model,,}-${language}"

@@ -501,8 +501,12 @@
 <context>
     <name>PageNetworking</name>
     <message>
-        <source>Networking</source>
-        <translation>Netzwerk</translation>
+        <source>Ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>Wireless</source>
+        <translation>WLAN</translation>
     </message>
 </context>
 <context>
@@ -942,10 +946,61 @@ Mit dem ersten Benutzer wird beim Neustart eine Anmeldung verlangt.</translation
     </message>
 </context>
 <context>
+    <name>VHWiFiAccessPointDelegate</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>VHWiFiDialog</name>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Signal strength</source>
+        <translation>Signalstärke</translation>
+    </message>
+    <message>
+        <source>Access point</source>
+        <translation>Zugangspunkt</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Forget Network</source>
+        <translation>Netzwerk vergessen</translation>
     </message>
 </context>
 <context>
@@ -958,12 +1013,123 @@ Mit dem ersten Benutzer wird beim Neustart eine Anmeldung verlangt.</translation
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Enter an address such as 192.168.1.20.</source>
+        <translation>Geben Sie eine Adresse wie 192.168.1.20 ein.</translation>
+    </message>
+    <message>
+        <source>This address names the whole network, not a device.</source>
+        <translation>Diese Adresse bezeichnet das ganze Netzwerk, kein Gerät.</translation>
+    </message>
+    <message>
+        <source>Enter a netmask such as 255.255.255.0.</source>
+        <translation>Geben Sie eine Netzmaske wie 255.255.255.0 ein.</translation>
+    </message>
+    <message>
+        <source>Enter the router&apos;s address, such as 192.168.1.1.</source>
+        <translation>Geben Sie die Adresse des Routers ein, z. B. 192.168.1.1.</translation>
+    </message>
+    <message>
+        <source>The gateway must be in the same network as the address.</source>
+        <translation>Das Gateway muss im selben Netzwerk liegen wie die Adresse.</translation>
+    </message>
+    <message>
+        <source>The gateway cannot be the printer&apos;s own address.</source>
+        <translation>Das Gateway kann nicht die Adresse des Druckers sein.</translation>
+    </message>
+    <message>
+        <source>Obtain the address automatically (DHCP)</source>
+        <translation>Adresse automatisch beziehen (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>Netzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
 </context>
 <context>
     <name>VHWiFiDialogPassword</name>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This network is open: no password is needed.</source>
+        <translation>Dieses Netzwerk ist offen: Es wird kein Passwort benötigt.</translation>
+    </message>
+    <message>
+        <source>The password of this network is saved. Type a new one only if it has changed.</source>
+        <translation>Das Passwort dieses Netzwerks ist gespeichert. Geben Sie nur dann ein neues ein, wenn es sich geändert hat.</translation>
+    </message>
+    <message>
+        <source>Enter the password of this network.</source>
+        <translation>Geben Sie das Passwort dieses Netzwerks ein.</translation>
+    </message>
+    <message>
+        <source>Saved password</source>
+        <translation>Gespeichertes Passwort</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+</context>
+<context>
+    <name>WifiClientIPC</name>
+    <message>
+        <source>No Wi-Fi device is available.</source>
+        <translation>Es ist kein WLAN-Gerät vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range.</source>
+        <translation>%1 ist außer Reichweite.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 …</source>
+        <translation>Verbinde mit %1 …</translation>
+    </message>
+    <message>
+        <source>%1 needs a sign-in that this printer does not support.</source>
+        <translation>%1 verlangt eine Anmeldung, die dieser Drucker nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Enter the password of %1.</source>
+        <translation>Geben Sie das Passwort von %1 ein.</translation>
+    </message>
+    <message>
+        <source>This cannot be the password of %1: check its length.</source>
+        <translation>Das kann nicht das Passwort von %1 sein: Prüfen Sie seine Länge.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1.</source>
+        <translation>Verbindung mit %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>Mit %1 verbunden.</translation>
+    </message>
+    <message>
+        <source>The password of %1 was not accepted.</source>
+        <translation>Das Passwort von %1 wurde nicht angenommen.</translation>
     </message>
 </context>
 </TS>

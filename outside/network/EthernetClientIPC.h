@@ -1,13 +1,18 @@
 #pragma once
 
+#include "NetworkManagerBus.h"
+
+#include <QDBusConnection>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVariantMap>
 
-// The Ethernet interface's address settings: DHCP or a static address.
-//
-// This build is not yet connected to a network service: it reports no
-// settings and a new configuration is only logged.
+// The Ethernet interface's address settings through its NetworkManager
+// profile: DHCP or a static address. ethernetSettings holds dhcp, ipAddress,
+// netmask and gatewayAddress (with DHCP, the address the device has now).
+// A static address that is not a usable one is refused before anything is
+// sent.
 class EthernetClientIPC : public QObject
 {
     Q_OBJECT
@@ -15,8 +20,9 @@ class EthernetClientIPC : public QObject
 
 public:
     explicit EthernetClientIPC(QObject *parent = nullptr);
+    explicit EthernetClientIPC(const QDBusConnection &bus, QObject *parent = nullptr);
 
-    QVariantMap ethernetSettings() const { return QVariantMap(); }
+    QVariantMap ethernetSettings() const { return m_settings; }
 
 public slots:
     void setEthernetConfig(bool dhcp, const QString &ipAddress, const QString &gatewayAddress,
@@ -24,4 +30,16 @@ public slots:
 
 signals:
     void ethernetSettingsChanged();
+
+private slots:
+    void scheduleRefresh();
+    void refresh();
+
+private:
+    void watchDevice(const QString &device);
+
+    NetworkManagerBus m_nm;
+    QString m_device;
+    QVariantMap m_settings;
+    QTimer m_refreshTimer;
 };

@@ -1,16 +1,24 @@
 #pragma once
 
+#include "NetworkManagerBus.h"
+
+#include <QDBusConnection>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVariantList>
 #include <QVariantMap>
 
-// The Wi-Fi client as the settings window sees it: scanned access points,
-// the connected network, the connection status and the requests to connect
-// to or forget a network.
+// The Wi-Fi client as the settings window sees it, through NetworkManager:
+// the scanned networks, the connected one, the state of a connection request
+// (VHNetworkStatus) and the requests to connect to or forget a network.
 //
-// This build is not yet connected to a network service: it lists no access
-// point and no connected network, and the requests are only logged.
+// accessPoints holds one entry per network name (its strongest access point):
+// ssid, bssid, signalLevel (0-100), flags (key-management text), saved, and
+// psk, which for a saved network is the saved profile's identifier and never
+// a key. The connected network is left out of it. accessPointConnected has
+// ssid, bssid, signalLevel, keyManagement, ipAddress and wpaState
+// ("COMPLETED" once connected). Passwords are never logged.
 class WifiClientIPC : public QObject
 {
     Q_OBJECT
@@ -21,14 +29,19 @@ class WifiClientIPC : public QObject
     Q_PROPERTY(bool wifiScanning READ wifiScanning NOTIFY wifiScanningChanged)
 
 public:
-    explicit WifiClientIPC(QObject *parent = nullptr);
+    // NetworkManager keeps its results fresh between scans; one every ten
+    // seconds keeps the list current without draining the radio.
+    static constexpr int ScanIntervalMs = 10000;
 
-    QVariantList accessPoints() const { return QVariantList(); }
-    QVariantMap accessPointConnected() const { return QVariantMap(); }
+    explicit WifiClientIPC(QObject *parent = nullptr);
+    explicit WifiClientIPC(const QDBusConnection &bus, QObject *parent = nullptr);
+
+    QVariantList accessPoints() const { return m_accessPoints; }
+    QVariantMap accessPointConnected() const { return m_connected; }
     int networkStatus() const { return m_networkStatus; }
     void setNetworkStatus(int status);
-    QString statusDescription() const { return QString(); }
-    bool wifiScanning() const { return false; }
+    QString statusDescription() const { return m_statusDescription; }
+    bool wifiScanning() const { return m_scanning; }
 
 public slots:
     void setScanning(bool scanning);
@@ -43,6 +56,52 @@ signals:
     void statusDescriptionChanged();
     void wifiScanningChanged();
 
+private slots:
+    void scheduleRefresh();
+    void refresh();
+    void requestScan();
+    void onDeviceStateChanged(uint newState, uint oldState, uint reason);
+
 private:
+    struct AccessPoint
+    {
+        QString path;
+        QByteArray ssid;
+        QString bssid;
+        int strength = 0;
+        QString keyManagement;
+    };
+
+    void watchDevice(const QString &device);
+    QList<AccessPoint> readAccessPoints() const;
+    QVariantMap readConnected(uint state) const;
+    struct Profile
+    {
+        QString path;
+        QByteArray ssid;
+        QString uuid;
+    };
+
+    // The saved Wi-Fi profiles, and the paths of those of one network.
+    QList<Profile> savedProfiles() const;
+    QStringList savedConnections(const QByteArray &ssid) const;
+    void publish(const QList<AccessPoint> &found);
+    void settleRequest(uint state);
+    void fail(const QString &description);
+    void setStatus(int status, const QString &description);
+    bool activate(const QString &connection, const QString &accessPoint);
+
+    NetworkManagerBus m_nm;
+    QString m_device;
+    QList<AccessPoint> m_found;
+    QVariantList m_accessPoints;
+    QVariantMap m_connected;
     int m_networkStatus = 0;
+    QString m_statusDescription;
+    bool m_scanning = false;
+    QTimer m_scanTimer;
+    QTimer m_refreshTimer;
+    // The network of the request in progress, and why the device last changed state.
+    QString m_requestedSsid;
+    uint m_lastReason = 0;
 };

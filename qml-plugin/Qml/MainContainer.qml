@@ -238,9 +238,32 @@ Window {
         objectName: "wifiPasswordDialog"
         anchors.centerIn: parent
         statusDescription: WiFiClient.statusDescription
+        connecting: WiFiClient.networkStatus === VHNetworkStatusEnums.CONNECTING
+        onAccepted: {
+            WiFiClient.networkStatus = VHNetworkStatusEnums.CONNECTING
+            WiFiClient.setScanning(false)
+            connectTimer.network = network
+            connectTimer.password = password
+            connectTimer.start()
+        }
         onRejected: {
             hide()
             pageNetworking.timerScan.start()
+            connectTimer.network = ""
+            connectTimer.password = ""
+        }
+    }
+    // Lets the connect button show its pressed colour before the request,
+    // which waits for NetworkManager's reply.
+    Timer {
+        id: connectTimer
+        property string network: ""
+        property string password: ""
+        interval: 50
+        onTriggered: {
+            WiFiClient.connectRequest(network, password)
+            password = ""
+            wifiPasswordDialog.connectionStatusText.visible = true
         }
     }
     VHWiFiDialogEthernet {

@@ -38,11 +38,11 @@ DBusMock::~DBusMock()
     m_process.waitForFinished(5000);
 }
 
-QStringList DBusMock::methods() const
+QStringList DBusMock::methods(const QString &objectPath) const
 {
     QStringList names;
     const QDBusMessage reply = m_connection.call(QDBusMessage::createMethodCall(
-        m_service, m_objectPath, QStringLiteral("org.freedesktop.DBus.Mock"),
+        m_service, objectPath.isEmpty() ? m_objectPath : objectPath, QStringLiteral("org.freedesktop.DBus.Mock"),
         QStringLiteral("GetCalls")));
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return names;

@@ -19,8 +19,9 @@ public:
 
     bool isValid() const { return m_valid; }
     QString errorString() const { return m_error; }
-    // Names of the methods called on the object so far, oldest first.
-    QStringList methods() const;
+    // Names of the methods called on the object so far, oldest first; on
+    // another object of the service when a path is given.
+    QStringList methods(const QString &objectPath = QString()) const;
 
 private:
     QProcess m_process;

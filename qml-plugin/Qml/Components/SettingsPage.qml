@@ -21,7 +21,8 @@ Flickable {
     boundsBehavior: Flickable.StopAtBounds
 
     ScrollBar.vertical: ScrollBar {
-        policy: page.contentHeight > page.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        // A page that scrolls inside its sections turns interactive off.
+        policy: page.interactive && page.contentHeight > page.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
     }
 
     onDisplayChanged: {

@@ -1,0 +1,509 @@
+#include "NetworkManagerMock.h"
+#include "PrivateBus.h"
+#include "SettingHits.h"
+#include "SettingsWindow.h"
+#include "TestHome.h"
+
+#include <QAbstractItemModel>
+#include <QDBusObjectPath>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// VHNetworkStatusEnums
+constexpr int Disconnected = 0;
+constexpr int Connecting = 1;
+constexpr int Connected = 2;
+
+const QString AccessPointInterface = QStringLiteral("org.freedesktop.NetworkManager.AccessPoint");
+
+QMutex messagesMutex;
+QStringList messages;
+
+void keepMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    QMutexLocker lock(&messagesMutex);
+    messages.append(message);
+}
+
+} // namespace
+
+// Notes the moment the page's fade-in ends and the moment scanning starts,
+// as each happens rather than when a wait notices it.
+class Moments : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Moments(QObject *client)
+        : m_client(client)
+    {
+        m_clock.start();
+    }
+
+    void reset()
+    {
+        fadedAt = scanningAt = -1;
+        scanningWhenFaded = false;
+    }
+
+    qint64 fadedAt = -1;
+    qint64 scanningAt = -1;
+    bool scanningWhenFaded = false;
+
+public slots:
+    void fadeInFinished()
+    {
+        fadedAt = m_clock.elapsed();
+        scanningWhenFaded = m_client->property("wifiScanning").toBool();
+    }
+
+    void scanningChanged()
+    {
+        if (scanningAt < 0 && m_client->property("wifiScanning").toBool())
+            scanningAt = m_clock.elapsed();
+    }
+
+private:
+    QObject *m_client;
+    QElapsedTimer m_clock;
+};
+
+// The Networking page and its window-level dialogs, against NetworkManager's
+// stand-in on a private system bus.
+class TestPageNetworking : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<PrivateBus> m_bus;
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<NetworkManagerMock> m_nm;
+
+    // A role of every entry of the list the page shows.
+    static QStringList listed(const SettingsWindow &w, const QByteArray &role = "ssid")
+    {
+        auto *model = w.item("accessPointList")->property("model").value<QAbstractItemModel *>();
+        QStringList values;
+        const int roleId = model->roleNames().key(role);
+        for (int row = 0; row < model->rowCount(); ++row)
+            values.append(model->data(model->index(row, 0), roleId).toString());
+        return values;
+    }
+
+    // The list shows these networks and its section has grown to hold them.
+    static bool shows(const SettingsWindow &w, const QStringList &ssids)
+    {
+        const int rows = ssids.size();
+        const bool withConnected = w.item("connectedAccessPoint")->isVisible();
+        const int height = withConnected ? (rows <= 5 ? (rows + 1) * 50 + 95 : 425)
+                                         : (rows <= 6 ? (rows + 1) * 50 + 40 : 425);
+        return listed(w) == ssids && w.item("wirelessSection")->height() == height;
+    }
+
+    static QQuickItem *row(const SettingsWindow &w, const QString &ssid)
+    {
+        const QList<QQuickItem *> rows = w.items(QStringLiteral("accessPoint_") + ssid);
+        for (QQuickItem *item : rows) {
+            if (item->objectName() == QStringLiteral("accessPoint_") + ssid && item->isVisible())
+                return item;
+        }
+        return nullptr;
+    }
+
+    static QQuickItem *child(QQuickItem *item, const char *name)
+    {
+        return item->findChild<QQuickItem *>(QString::fromLatin1(name));
+    }
+
+    static void type(const SettingsWindow &w, const char *field, const QString &text)
+    {
+        w.item(QString::fromLatin1(field))->setProperty("text", text);
+    }
+
+    // Methods that change something, called on NetworkManager, its profiles
+    // or the device.
+    QStringList writesReachingTheBus(const QString &device) const
+    {
+        static const QStringList writes{"AddConnection", "AddConnectionUnsaved", "Update", "Update2",
+                                        "ActivateConnection", "AddAndActivateConnection", "Delete",
+                                        "Reapply", "Disconnect", "Set"};
+        QStringList found;
+        for (const QString &path : {QString::fromLatin1(NetworkManagerMock::ManagerPath),
+                                    QString::fromLatin1(NetworkManagerMock::SettingsPath), device}) {
+            for (const QString &method : m_nm->calledMethods(path)) {
+                if (writes.contains(method))
+                    found.append(method);
+            }
+        }
+        return found;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The process keeps its first system-bus connection for good, so the
+        // private bus stays for all tests and each gets a fresh stand-in on it.
+        m_bus = std::make_unique<PrivateBus>();
+        QVERIFY2(m_bus->isValid(), qPrintable(m_bus->errorString()));
+    }
+
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_nm = std::make_unique<NetworkManagerMock>(*m_bus);
+        QVERIFY2(m_nm->isValid(), qPrintable(m_nm->errorString()));
+    }
+
+    void cleanup()
+    {
+        m_nm.reset();
+        m_home.reset();
+    }
+
+    void cleanupTestCase()
+    {
+        m_bus.reset();
+    }
+
+    void wifiOffEmptiesTheListAndClearsTheConnectedNetwork()
+    {
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        const QString office = m_nm->addAccessPoint(wifi, "office", "Office", "02:00:00:00:00:01", 80,
+                                                    NetworkManagerMock::KeyMgmtPsk);
+        m_nm->addAccessPoint(wifi, "cafe", "Cafe", "02:00:00:00:00:02", 50, 0);
+        m_nm->connectTo(wifi, office, QStringLiteral("Office"));
+
+        SettingsWindow w(2);
+        QQuickItem *connected = w.item("connectedAccessPoint");
+        QTRY_VERIFY(connected->isVisible());
+        QCOMPARE(connected->property("networkName").toString(), QStringLiteral("Office"));
+        QCOMPARE(connected->property("password").toBool(), true);
+        QTRY_VERIFY(shows(w, QStringList{"Cafe"}));
+
+        // A later scan finds the connected network through a second access point.
+        m_nm->addAccessPoint(wifi, "office2", "Office", "02:00:00:00:00:03", 90, NetworkManagerMock::KeyMgmtPsk);
+        m_nm->addAccessPoint(wifi, "lab", "Lab", "02:00:00:00:00:04", 40, 0);
+        QTRY_VERIFY(shows(w, (QStringList{"Cafe", "Lab"})));
+
+        w.tap(w.item("wifiSwitch"));
+        QCOMPARE(listed(w), QStringList());
+        QVERIFY(!connected->isVisible());
+        QVERIFY(w.contextObject("WiFiClient")->property("accessPointConnected").toMap().isEmpty());
+        QCOMPARE(m_nm->property(NetworkManagerMock::ManagerPath, NetworkManagerMock::Service,
+                                QStringLiteral("WirelessEnabled")).toBool(), false);
+        QCOMPARE(settingHits(), QStringList{"WiFi=false"});
+        QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
+    }
+
+    void tapsAreIgnoredWhileConnecting()
+    {
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        m_nm->addAccessPoint(wifi, "cafe", "Cafe", "02:00:00:00:00:02", 50, 0);
+        SettingsWindow w(2);
+        QTRY_VERIFY(shows(w, QStringList{"Cafe"}));
+        QQuickItem *dialog = w.item("wifiPasswordDialog");
+        QObject *client = w.contextObject("WiFiClient");
+
+        client->setProperty("networkStatus", Connecting);
+        w.tap(row(w, "Cafe"));
+        QVERIFY(!dialog->isVisible());
+
+        client->setProperty("networkStatus", Disconnected);
+        w.tap(row(w, "Cafe"));
+        QVERIFY(dialog->isVisible());
+    }
+
+    void ethernetSettingsOpenOnlyWhileEthernetIsOn_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("connected") << int(NetworkManagerMock::Activated) << true;
+        QTest::newRow("disconnected") << int(NetworkManagerMock::Disconnected) << false;
+        QTest::newRow("no cable") << int(NetworkManagerMock::Unavailable) << false;
+    }
+
+    void ethernetSettingsOpenOnlyWhileEthernetIsOn()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, on);
+        m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::DeviceState(state));
+        SettingsWindow w(2);
+        QTRY_VERIFY(w.item("pageNetworking")->isVisible());
+        QCOMPARE(w.item("ethernetSwitch")->property("checked").toBool(), on);
+
+        w.tap(w.item("ethernetSettingsIcon"));
+        QCOMPARE(w.item("ethernetSettingsDialog")->isVisible(), on);
+        QCOMPARE(settingHits(), on ? QStringList{"EthernetSettings=Opened"} : QStringList());
+    }
+
+    void ethernetSwitchConnectsAndDisconnects()
+    {
+        const QString ethernet = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Disconnected);
+        m_nm->addMethod(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
+                        QStringLiteral("Disconnect"), QString(), QStringLiteral("self.SetDeviceDisconnected(self.path)"));
+        SettingsWindow w(2);
+        QQuickItem *toggle = w.item("ethernetSwitch");
+        QTRY_VERIFY(w.item("pageNetworking")->isVisible());
+        QCOMPARE(toggle->property("checked").toBool(), false);
+
+        // With no profile yet, the device gets a DHCP one for its interface.
+        w.tap(toggle);
+        QTRY_VERIFY(toggle->property("checked").toBool());
+        const QList<QVariantList> activations = m_nm->methodCalls(NetworkManagerMock::ManagerPath,
+                                                                  QStringLiteral("ActivateConnection"));
+        QCOMPARE(activations.size(), 1);
+        QCOMPARE(activations.constFirst().value(1).value<QDBusObjectPath>().path(), ethernet);
+        const auto profile = m_nm->savedProfile(activations.constFirst().value(0).value<QDBusObjectPath>().path());
+        QCOMPARE(profile.value("connection").value("interface-name").toString(), QStringLiteral("eth0"));
+        QCOMPARE(profile.value("ipv4").value("method").toString(), QStringLiteral("auto"));
+
+        w.tap(toggle);
+        QTRY_VERIFY(!toggle->property("checked").toBool());
+        QCOMPARE(m_nm->methodCalls(ethernet, QStringLiteral("Disconnect")).size(), 1);
+        QCOMPARE(m_nm->property(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
+                                QStringLiteral("State")).toUInt(), uint(NetworkManagerMock::Disconnected));
+        QCOMPARE(settingHits(), (QStringList{"Ethernet=true", "Ethernet=false"}));
+    }
+
+    void scanningRunsOnlyWhileThePageIsShown()
+    {
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        SettingsWindow w(0);
+        QObject *client = w.contextObject("WiFiClient");
+        QObject *fade = w.item("pageNetworking")->property("transition").value<QObject *>();
+        Moments moments(client);
+        connect(fade, SIGNAL(fadeInFinished()), &moments, SLOT(fadeInFinished()));
+        connect(client, SIGNAL(wifiScanningChanged()), &moments, SLOT(scanningChanged()));
+
+        for (int round = 1; round <= 2; ++round) {
+            moments.reset();
+            w.showTab(2);
+            QTRY_VERIFY(moments.scanningAt >= 0);
+            QVERIFY(moments.fadedAt >= 0);
+            QVERIFY(!moments.scanningWhenFaded);
+            const qint64 delay = moments.scanningAt - moments.fadedAt;
+            QVERIFY2(delay >= 180 && delay < 800, qPrintable(QStringLiteral("scanning began %1 ms after the fade-in").arg(delay)));
+            QTRY_COMPARE(m_nm->methodCalls(wifi, QStringLiteral("RequestScan")).size(), round);
+
+            w.showTab(0);
+            QCOMPARE(client->property("wifiScanning").toBool(), false);
+        }
+    }
+
+    void lockFollowsKeyManagement_data()
+    {
+        QTest::addColumn<uint>("security");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<uint>("value");
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<bool>("lock");
+        QTest::newRow("WPA2") << uint(NetworkManagerMock::KeyMgmtPsk) << "WpaFlags" << 0u << "WPA2-PSK" << true;
+        QTest::newRow("WPA and WPA2") << uint(NetworkManagerMock::KeyMgmtPsk) << "" << 0u
+                                      << "WPA-PSK WPA2-PSK" << true;
+        QTest::newRow("WEP") << 0u << "Flags" << 1u << "WEP" << true;
+        QTest::newRow("open") << 0u << "" << 0u << "" << false;
+    }
+
+    void lockFollowsKeyManagement()
+    {
+        QFETCH(uint, security);
+        QFETCH(QString, property);
+        QFETCH(uint, value);
+        QFETCH(QString, flags);
+        QFETCH(bool, lock);
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        const QString point = m_nm->addAccessPoint(wifi, "net", "Net", "02:00:00:00:00:05", 60, security);
+        if (!property.isEmpty())
+            m_nm->setProperty(point, AccessPointInterface, property, value);
+
+        SettingsWindow w(2);
+        QTRY_VERIFY(shows(w, QStringList{"Net"}));
+        QCOMPARE(listed(w, "flags"), QStringList{flags});
+        QQuickItem *net = row(w, "Net");
+        QVERIFY(net);
+        QCOMPARE(child(net, "lockIcon")->isVisible(), lock);
+
+        w.tap(net);
+        QQuickItem *dialog = w.item("wifiPasswordDialog");
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->property("requiresPassword").toBool(), lock);
+        QCOMPARE(w.item("wifiPasswordField")->isVisible(), lock);
+        // An open network connects without anything typed.
+        QCOMPARE(w.item("wifiPasswordConnect")->isEnabled(), !lock);
+    }
+
+    void connectingWithAPasswordReachesNetworkManager()
+    {
+        const QString password = QStringLiteral("correct horse battery");
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        const QString office = m_nm->addAccessPoint(wifi, "office", "Office", "02:00:00:00:00:01", 70,
+                                                    NetworkManagerMock::KeyMgmtPsk);
+        m_nm->setProperty(office, AccessPointInterface, QStringLiteral("WpaFlags"), 0u);
+        {
+            QMutexLocker lock(&messagesMutex);
+            messages.clear();
+        }
+        QLoggingCategory::setFilterRules(QStringLiteral("vh.*.debug=true"));
+        const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+
+        {
+            SettingsWindow w(2);
+            QObject *client = w.contextObject("WiFiClient");
+            QTRY_VERIFY(shows(w, QStringList{"Office"}));
+            w.tap(row(w, "Office"));
+            QVERIFY(!w.item("wifiPasswordConnect")->isEnabled());
+            type(w, "wifiPasswordField", password);
+            w.tap(w.item("wifiPasswordConnect"));
+            QCOMPARE(client->property("networkStatus").toInt(), Connecting);
+            QVERIFY(!w.item("accessPointList")->isEnabled());
+
+            QTRY_COMPARE(client->property("networkStatus").toInt(), Connected);
+            const QList<QVariantList> calls = m_nm->methodCalls(NetworkManagerMock::ManagerPath,
+                                                                QStringLiteral("AddAndActivateConnection"));
+            QCOMPARE(calls.size(), 1);
+            const auto profile = NetworkManagerMock::profile(calls.constFirst().value(0));
+            QCOMPARE(profile.value("802-11-wireless").value("ssid").toByteArray(), QByteArray("Office"));
+            QCOMPARE(profile.value("802-11-wireless-security").value("key-mgmt").toString(), QStringLiteral("wpa-psk"));
+            QCOMPARE(profile.value("802-11-wireless-security").value("psk").toString(), password);
+            QCOMPARE(calls.constFirst().value(1).value<QDBusObjectPath>().path(), wifi);
+            QCOMPARE(calls.constFirst().value(2).value<QDBusObjectPath>().path(), office);
+
+            // The dialog stays and tells how it went; the network moves to the top.
+            QQuickItem *status = w.item("connectionStatusText");
+            QVERIFY(w.item("wifiPasswordDialog")->isVisible());
+            QVERIFY(status->isVisible());
+            QTRY_COMPARE(status->property("text").toString(), QStringLiteral("Connected to Office."));
+            QTRY_VERIFY(w.item("connectedAccessPoint")->isVisible());
+            QTRY_VERIFY(shows(w, QStringList()));
+            QVERIFY(w.item("accessPointList")->isEnabled());
+        }
+
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QMutexLocker lock(&messagesMutex);
+        QVERIFY(!messages.isEmpty());
+        for (const QString &message : qAsConst(messages))
+            QVERIFY2(!message.contains(password), qPrintable(message));
+    }
+
+    void savedNetworkConnectsWithoutTypingAndCanBeForgotten()
+    {
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        const QString office = m_nm->addAccessPoint(wifi, "office", "Office", "02:00:00:00:00:01", 70,
+                                                    NetworkManagerMock::KeyMgmtPsk);
+        const QString profile = m_nm->saveProfile(wifi, office, QStringLiteral("Office"));
+        SettingsWindow w(2);
+        QObject *client = w.contextObject("WiFiClient");
+        QTRY_VERIFY(shows(w, QStringList{"Office"}));
+        QCOMPARE(listed(w, "saved"), QStringList{"true"});
+        QVERIFY(!listed(w, "psk").constFirst().isEmpty());
+
+        w.tap(row(w, "Office"));
+        QVERIFY(w.item("wifiPasswordConnect")->isEnabled());
+        w.tap(w.item("wifiPasswordConnect"));
+        QTRY_COMPARE(client->property("networkStatus").toInt(), Connected);
+        QCOMPARE(m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("AddAndActivateConnection")).size(), 0);
+        const QList<QVariantList> activations = m_nm->methodCalls(NetworkManagerMock::ManagerPath,
+                                                                  QStringLiteral("ActivateConnection"));
+        QCOMPARE(activations.size(), 1);
+        QCOMPARE(activations.constFirst().value(0).value<QDBusObjectPath>().path(), profile);
+        w.tap(w.item("wifiPasswordCancel"));
+        QTRY_VERIFY(shows(w, QStringList()));
+
+        // Forgetting the connected network deletes its profile; it comes back unsaved.
+        w.tap(child(w.item("connectedAccessPoint"), "settingsButton"));
+        QVERIFY(w.item("wifiDialog")->isVisible());
+        w.tap(w.item("wifiDialogForget"));
+        QVERIFY(!w.item("wifiDialog")->isVisible());
+        QVERIFY(m_nm->savedProfile(profile).isEmpty());
+        QTRY_VERIFY(shows(w, QStringList{"Office"}));
+        QVERIFY(!w.item("connectedAccessPoint")->isVisible());
+        QCOMPARE(listed(w, "saved"), QStringList{"false"});
+    }
+
+    void badStaticAddressIsRefused_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("netmask");
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("letters") << "printer" << "255.255.255.0" << "192.168.1.1" << "ipAddressField";
+        QTest::newRow("octet past 255") << "192.168.1.256" << "255.255.255.0" << "192.168.1.1" << "ipAddressField";
+        QTest::newRow("shorthand") << "10.20" << "255.0.0.0" << "10.0.0.1" << "ipAddressField";
+        QTest::newRow("leading zero") << "192.168.010.20" << "255.255.255.0" << "192.168.10.1" << "ipAddressField";
+        QTest::newRow("network address") << "192.168.1.0" << "255.255.255.0" << "192.168.1.1" << "ipAddressField";
+        QTest::newRow("broadcast") << "192.168.1.255" << "255.255.255.0" << "192.168.1.1" << "ipAddressField";
+        QTest::newRow("loopback") << "127.0.0.5" << "255.0.0.0" << "127.0.0.1" << "ipAddressField";
+        QTest::newRow("holey netmask") << "192.168.1.20" << "255.0.255.0" << "192.168.1.1" << "netmaskField";
+        QTest::newRow("no hosts") << "192.168.1.20" << "255.255.255.255" << "192.168.1.1" << "netmaskField";
+        QTest::newRow("empty gateway") << "192.168.1.20" << "255.255.255.0" << "" << "gatewayField";
+        QTest::newRow("gateway elsewhere") << "192.168.1.20" << "255.255.255.0" << "192.168.2.1" << "gatewayField";
+        QTest::newRow("gateway is the address") << "192.168.1.20" << "255.255.255.0" << "192.168.1.20" << "gatewayField";
+    }
+
+    void badStaticAddressIsRefused()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, netmask);
+        QFETCH(QString, gateway);
+        QFETCH(QString, field);
+        const QString ethernet = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
+        SettingsWindow w(2);
+        w.tap(w.item("ethernetSettingsIcon"));
+        QQuickItem *dialog = w.item("ethernetSettingsDialog");
+        QVERIFY(dialog->isVisible());
+        w.tap(w.item("dhcpSwitch"));
+        QCOMPARE(w.item("dhcpSwitch")->property("checked").toBool(), false);
+        type(w, "ipAddressField", address);
+        type(w, "netmaskField", netmask);
+        type(w, "gatewayField", gateway);
+
+        w.tap(w.item("ethernetSave"));
+        QVERIFY(dialog->isVisible());
+        for (const char *name : {"ipAddressField", "netmaskField", "gatewayField"}) {
+            const QString error = w.item(QString::fromLatin1(name))->property("errorText").toString();
+            QVERIFY2(error.isEmpty() == (field != QLatin1String(name)), qPrintable(name + (": " + error)));
+        }
+        QCOMPARE(writesReachingTheBus(ethernet), QStringList());
+        QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
+    }
+
+    void staticAddressReachesNetworkManager()
+    {
+        m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
+        SettingsWindow w(2);
+        w.tap(w.item("ethernetSettingsIcon"));
+        w.tap(w.item("dhcpSwitch"));
+        type(w, "ipAddressField", QStringLiteral("192.168.1.20"));
+        type(w, "netmaskField", QStringLiteral("255.255.255.0"));
+        type(w, "gatewayField", QStringLiteral("192.168.1.1"));
+        w.tap(w.item("ethernetSave"));
+        QVERIFY(!w.item("ethernetSettingsDialog")->isVisible());
+
+        const QVariantMap expected{{"dhcp", false}, {"ipAddress", "192.168.1.20"},
+                                   {"netmask", "255.255.255.0"}, {"gatewayAddress", "192.168.1.1"}};
+        QTRY_COMPARE(w.contextObject("EthernetClient")->property("ethernetSettings").toMap(), expected);
+        const QList<QVariantList> added = m_nm->methodCalls(NetworkManagerMock::SettingsPath,
+                                                            QStringLiteral("AddConnection"));
+        QCOMPARE(added.size(), 1);
+        const QString path = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection"))
+                                 .value(0).value(0).value<QDBusObjectPath>().path();
+        const QVariantMap ipv4 = m_nm->savedProfile(path).value(QStringLiteral("ipv4"));
+        QCOMPARE(ipv4.value("method").toString(), QStringLiteral("manual"));
+        QCOMPARE(ipv4.value("gateway").toString(), QStringLiteral("192.168.1.1"));
+
+        // Opened again, the dialog shows what was saved.
+        w.tap(w.item("ethernetSettingsIcon"));
+        QCOMPARE(w.item("ipAddressField")->property("text").toString(), QStringLiteral("192.168.1.20"));
+        QCOMPARE(w.item("dhcpSwitch")->property("checked").toBool(), false);
+    }
+};
+
+QTEST_MAIN(TestPageNetworking)
+#include "tst_pagenetworking.moc"
