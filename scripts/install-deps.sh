@@ -14,6 +14,7 @@ packages=(
   libubootenv-tool u-boot-tools
   xvfb xauth xdotool libgl1-mesa-dri
   python3-fonttools fonts-material-design-icons-iconfont fonts-inter fontconfig
+  libkf5config-bin valgrind strace
 )
 
 missing=()
