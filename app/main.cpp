@@ -1,13 +1,10 @@
 #include "ApplicationIdentity.h"
 #include "CommandLine.h"
-#include "GuiSession.h"
-#include "QMLUpdatabilityEnums.h"
 #include "VHLogger.h"
+#include "WindowModule.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QUuid>
-#include <qqml.h>
 
 int main(int argc, char *argv[])
 {
@@ -15,9 +12,6 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QCoreApplication::setApplicationVersion(ApplicationIdentity::version);
     QCoreApplication::setApplicationName(ApplicationIdentity::name);
-    qmlRegisterUncreatableType<QMLUpdatabilityEnums>(
-        "librariesqml.VHSettings", 1, 0, "QMLUpdatabilityEnums",
-        QStringLiteral("QMLUpdatabilityEnums is used for Code Completion, No Instantiation"));
     const QString sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
 
     QStringList arguments;
@@ -28,7 +22,6 @@ int main(int argc, char *argv[])
     if (!commandLine.wantsGui())
         return commandLine.runConsole(argc, argv);
 
-    QGuiApplication app(argc, argv);
-    GuiSession session(commandLine.startTab(), sessionId);
-    return session.exec();
+    // The window's module also registers QMLUpdatabilityEnums for its QML.
+    return WindowModule::run(argc, argv, commandLine.startTab(), sessionId);
 }

@@ -1,0 +1,24 @@
+#include "GuiSession.h"
+#include "QMLUpdatabilityEnums.h"
+#include "WindowModule.h"
+
+#include <QGuiApplication>
+#include <qqml.h>
+
+#include <type_traits>
+
+extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint startTab,
+                                                  const QString &sessionId)
+{
+    // Only QML documents use the type, and no engine exists before this point.
+    qmlRegisterUncreatableType<QMLUpdatabilityEnums>(
+        "librariesqml.VHSettings", 1, 0, "QMLUpdatabilityEnums",
+        QStringLiteral("QMLUpdatabilityEnums is used for Code Completion, No Instantiation"));
+
+    QGuiApplication app(argc, argv);
+    GuiSession session(startTab, sessionId);
+    return session.exec();
+}
+
+static_assert(std::is_same_v<decltype(&vhSettingsWindowMain), WindowModule::Entry>,
+              "the executable calls the entry through WindowModule::Entry");
