@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <optional>
+
 #include "VHLocaleLanguages.h"
 
 class ClockRequestQueue;
@@ -137,7 +139,7 @@ public:
     QStringList getSettingFirstLaunchAppList() const { return settingFirstLaunchAppList; }
     QStringList getLanguagesComboBoxModel() const { return languagesComboBoxModel; }
     QStringList getKeyboardLanguagesComboBoxModel() const { return keyboardLanguagesComboBoxModel; }
-    bool cachedIsMilitaryShipped() const { return militaryShipped; }
+    bool cachedIsMilitaryShipped();
 
 signals:
     void settingLanguageChanged(QString settingLanguage);
@@ -190,6 +192,8 @@ private:
 
     void callUtilityDaemon(const QString &settingKey, const QVariant &settingValue);
     QProcess *newBootloaderProcess();
+    std::optional<bool> daemonSaysMilitaryShipped();
+    bool bootloaderSaysMilitaryShipped();
     void startLocalServer();
 
 
@@ -243,7 +247,8 @@ private:
     QStringList settingFirstLaunchAppList;
     QStringList languagesComboBoxModel;
     QStringList keyboardLanguagesComboBoxModel;
-    bool militaryShipped = false;
+    // Empty until known: the boot-loader fallback runs on first use only.
+    std::optional<bool> militaryShipped;
 
     QString analyticsSessionId;
     QProcess *bootloaderProcess = nullptr;
