@@ -10,8 +10,9 @@ namespace WindowModule {
 int run(int &argc, char **argv, uint startTab, const QString &sessionId)
 {
     // dlopen() called from the executable searches the executable's run path;
-    // QLibrary's would search Qt Core's. The module stays loaded until exit.
-    void *module = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+    // QLibrary's would search Qt Core's. Lazy binding, as for the libraries
+    // the executable links. The module stays loaded until exit.
+    void *module = dlopen(fileName, RTLD_LAZY | RTLD_LOCAL);
     const auto entry = module ? reinterpret_cast<Entry>(dlsym(module, entryName)) : nullptr;
     if (!entry) {
         std::fprintf(stderr, "%s: cannot start the window: %s\n",

@@ -14,11 +14,12 @@ struct Module
 
 // Loaded once and kept until exit. dlopen() called from this library searches
 // its run path (the build tree), else the system's library directories.
+// Lazy binding, as for linked libraries.
 const Module &module()
 {
     static const Module loaded = [] {
         Module entries;
-        void *handle = dlopen(moduleFileName, RTLD_NOW | RTLD_LOCAL);
+        void *handle = dlopen(moduleFileName, RTLD_LAZY | RTLD_LOCAL);
         if (handle) {
             entries.read = reinterpret_cast<ReadEntry>(dlsym(handle, readEntryName));
             entries.write = reinterpret_cast<WriteEntry>(dlsym(handle, writeEntryName));
