@@ -1,11 +1,9 @@
 #include "ApplicationIdentity.h"
 #include "CommandLine.h"
-#include "GuiSession.h"
-#include "QMLUpdatabilityEnums.h"
 #include "VHLogger.h"
+#include "WindowModule.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QUuid>
 
 int main(int argc, char *argv[])
@@ -14,7 +12,6 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QCoreApplication::setApplicationVersion(ApplicationIdentity::version);
     QCoreApplication::setApplicationName(ApplicationIdentity::name);
-    QMLUpdatabilityEnums::registerQmlType();
     const QString sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
 
     QStringList arguments;
@@ -25,7 +22,6 @@ int main(int argc, char *argv[])
     if (!commandLine.wantsGui())
         return commandLine.runConsole(argc, argv);
 
-    QGuiApplication app(argc, argv);
-    GuiSession session(commandLine.startTab(), sessionId);
-    return session.exec();
+    // The window's module also registers QMLUpdatabilityEnums for its QML.
+    return WindowModule::run(argc, argv, commandLine.startTab(), sessionId);
 }

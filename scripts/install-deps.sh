@@ -16,6 +16,7 @@ packages=(
   libfaketime
   xvfb xauth xdotool libgl1-mesa-dri
   python3-fonttools fonts-material-design-icons-iconfont fonts-inter fontconfig
+  libkf5config-bin valgrind strace
 )
 
 missing=()

@@ -105,7 +105,9 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     languagesComboBoxModel = getLanguageComboBoxModel();
     keyboardLanguagesComboBoxModel = getKeyboardLanguageComboBoxModel();
 
-    militaryShipped = isMilitaryShipped();
+    // The boot-loader fallback waits for a child process and only the
+    // window shows the flag, so it runs when the flag is first read.
+    militaryShipped = daemonSaysMilitaryShipped();
 
     analyticsSessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
@@ -177,12 +179,30 @@ void VHSettingsMain::callUtilityDaemon(const QString &settingKey, const QVariant
 
 bool VHSettingsMain::isMilitaryShipped()
 {
+    if (const std::optional<bool> answer = daemonSaysMilitaryShipped())
+        return *answer;
+    return bootloaderSaysMilitaryShipped();
+}
+
+bool VHSettingsMain::cachedIsMilitaryShipped()
+{
+    if (!militaryShipped)
+        militaryShipped = bootloaderSaysMilitaryShipped();
+    return *militaryShipped;
+}
+
+std::optional<bool> VHSettingsMain::daemonSaysMilitaryShipped()
+{
     const QDBusReply<qint32> reply = utilityDaemon.call(QStringLiteral("getShip"));
     if (reply.isValid())
         return reply.value() == UtilityDaemon::militaryShipVariant;
 
     qDebug() << UtilityDaemon::getShipErrorText << reply.error();
+    return std::nullopt;
+}
 
+bool VHSettingsMain::bootloaderSaysMilitaryShipped()
+{
     QByteArray output = BoundedCommand::run(newBootloaderProcess(), QStringLiteral("fw_printenv"),
                                             {QStringLiteral("-n"), QStringLiteral("vhShip")});
     const int nul = output.indexOf('\0');

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 
 #include "VHLocaleLanguages.h"
 
@@ -139,7 +140,7 @@ public:
     QStringList getSettingFirstLaunchAppList() const { return settingFirstLaunchAppList; }
     QStringList getLanguagesComboBoxModel() const { return languagesComboBoxModel; }
     QStringList getKeyboardLanguagesComboBoxModel() const { return keyboardLanguagesComboBoxModel; }
-    bool cachedIsMilitaryShipped() const { return militaryShipped; }
+    bool cachedIsMilitaryShipped();
 
 signals:
     void settingLanguageChanged(QString settingLanguage);
@@ -192,6 +193,8 @@ private:
 
     void callUtilityDaemon(const QString &settingKey, const QVariant &settingValue);
     QProcess *newBootloaderProcess();
+    std::optional<bool> daemonSaysMilitaryShipped();
+    bool bootloaderSaysMilitaryShipped();
     void startLocalServer();
 
 
@@ -245,7 +248,8 @@ private:
     QStringList settingFirstLaunchAppList;
     QStringList languagesComboBoxModel;
     QStringList keyboardLanguagesComboBoxModel;
-    bool militaryShipped = false;
+    // Empty until known: the boot-loader fallback runs on first use only.
+    std::optional<bool> militaryShipped;
 
     QString analyticsSessionId;
     QProcess *bootloaderProcess = nullptr;

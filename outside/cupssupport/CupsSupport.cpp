@@ -1,24 +1,15 @@
 #include "CupsSupport.h"
 
-#include <QLocale>
-#include <QLoggingCategory>
+#include "CupsQueue.h"
 
-#include <cups/cups.h>
-#include <cups/ppd.h>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
-#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcCupsSupport, "vh.cupssupport")
 
 namespace {
-
-// A scheduler that accepts connections but never answers must not freeze the
-// UI: every exchange is bounded by these.
-constexpr int kConnectTimeoutMs = 2000;
-constexpr double kIoTimeoutSeconds = 2.0;
 
 // Option names as the queue's PPD and the presets know them.
 const char kOrientation[] = "orientation-requested";
@@ -43,79 +34,6 @@ const char kHead2Offset[] = "head2Offset";
 // What a fresh printer does: the same choices a preset without them selects.
 constexpr int kDefaultDithering = 21; // Atkinson
 
-struct HttpCloser
-{
-    void operator()(http_t *http) const { httpClose(http); }
-};
-using Http = std::unique_ptr<http_t, HttpCloser>;
-
-Http connectToScheduler()
-{
-    Http http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                           kConnectTimeoutMs, nullptr));
-    if (http)
-        httpSetTimeout(http.get(), kIoTimeoutSeconds, nullptr, nullptr);
-    else
-        qCWarning(lcCupsSupport) << "cannot reach the CUPS scheduler at" << cupsServer();
-    return http;
-}
-
-// Asked first and bounded, so that libcups' own fallbacks for an unknown
-// queue (a network browse over a fresh, unbounded connection) never run.
-bool queueExists(http_t *http, const QByteArray &queue)
-{
-    char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", ippPort(),
-                     "/printers/%s", queue.constData());
-    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-name");
-    ipp_t *response = cupsDoRequest(http, request, "/");
-    if (!response) {
-        qCWarning(lcCupsSupport) << "no answer from the CUPS scheduler about queue" << queue;
-        return false;
-    }
-    const bool found = ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE;
-    ippDelete(response);
-    if (!found) {
-        qCWarning(lcCupsSupport) << "CUPS queue" << queue << "is not available:"
-                                 << cupsLastErrorString();
-    }
-    return found;
-}
-
-QHash<QByteArray, QString> optionsOf(const cups_dest_t *dest)
-{
-    QHash<QByteArray, QString> options;
-    for (int i = 0; i < dest->num_options; ++i)
-        options.insert(dest->options[i].name, QString::fromUtf8(dest->options[i].value));
-    return options;
-}
-
-QHash<QByteArray, QString> readPpdDefaults(http_t *http, const QByteArray &queue)
-{
-    QHash<QByteArray, QString> defaults;
-    // libcups has no other way to the default choice of a vendor option.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    const char *file = cupsGetPPD2(http, queue.constData());
-    if (!file)
-        return defaults;
-    // A temporary copy (or link) that the caller has to remove.
-    const QByteArray path(file);
-    if (ppd_file_t *ppd = ppdOpenFile(path.constData())) {
-        for (ppd_option_t *option = ppdFirstOption(ppd); option; option = ppdNextOption(ppd))
-            defaults.insert(option->keyword, QString::fromUtf8(option->defchoice));
-        ppdClose(ppd);
-    } else {
-        qCWarning(lcCupsSupport) << "cannot parse the PPD of queue" << queue;
-    }
-#pragma GCC diagnostic pop
-    ::unlink(path.constData());
-    return defaults;
-}
-
 QString boolText(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");
@@ -134,20 +52,10 @@ CupsSupport::~CupsSupport() = default;
 
 void CupsSupport::load()
 {
-    Http http = connectToScheduler();
-    if (!http || !queueExists(http.get(), m_queueNameUtf8))
-        return;
-
-    cups_dest_t *dest = cupsGetNamedDest(http.get(), m_queueNameUtf8.constData(), nullptr);
-    if (!dest) {
-        qCWarning(lcCupsSupport) << "cannot read the defaults of queue" << m_queueName << ":"
-                                 << cupsLastErrorString();
-        return;
-    }
-    m_options = optionsOf(dest);
-    cupsFreeDests(1, dest);
-    m_ppdDefaults = readPpdDefaults(http.get(), m_queueNameUtf8);
-    m_queueAvailable = true;
+    CupsQueue::Defaults defaults = CupsQueue::read(m_queueNameUtf8);
+    m_options = std::move(defaults.options);
+    m_ppdDefaults = std::move(defaults.ppdDefaults);
+    m_queueAvailable = defaults.available;
 }
 
 QString CupsSupport::value(const char *name) const
@@ -236,43 +144,10 @@ void CupsSupport::store(const char *name, const QString &value)
 
 bool CupsSupport::write(const QList<QPair<QByteArray, QString>> &changes)
 {
-    auto names = [&changes]() {
-        QByteArrayList list;
-        for (const auto &change : changes)
-            list.append(change.first);
-        return list.join(' ');
-    };
-    Http http = connectToScheduler();
-    if (!http || !queueExists(http.get(), m_queueNameUtf8)) {
-        qCWarning(lcCupsSupport) << "options" << names() << "not stored for queue" << m_queueName;
+    if (!CupsQueue::write(m_queueNameUtf8, changes, m_options))
         return false;
-    }
-
-    // lpoptions is rewritten as a whole: load every destination so that the
-    // defaults of the other queues survive.
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests2(http.get(), &dests);
-    cups_dest_t *dest = cupsGetDest(m_queueNameUtf8.constData(), nullptr, count, dests);
-    if (!dest) {
-        qCWarning(lcCupsSupport) << "options" << names() << "not stored: queue" << m_queueName
-                                 << "is not among the destinations";
-        cupsFreeDests(count, dests);
-        return false;
-    }
-    for (const auto &change : changes) {
-        dest->num_options = cupsAddOption(change.first.constData(), change.second.toUtf8().constData(),
-                                          dest->num_options, &dest->options);
-    }
-    const bool stored = cupsSetDests2(http.get(), count, dests) == 0;
-    if (stored) {
-        m_options = optionsOf(dest);
-        m_queueAvailable = true;
-    } else {
-        qCWarning(lcCupsSupport) << "options" << names() << "not stored for queue" << m_queueName
-                                 << ":" << cupsLastErrorString();
-    }
-    cupsFreeDests(count, dests);
-    return stored;
+    m_queueAvailable = true;
+    return true;
 }
 
 CupsSupport::_CupsOrientation CupsSupport::getOrientation() const

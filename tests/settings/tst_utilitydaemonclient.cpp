@@ -301,11 +301,16 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         VHSettingsMain settings;
-        const qint64 elapsed = timer.elapsed();
-        QVERIFY2(elapsed < 1500, QByteArray::number(elapsed));
-        QCOMPARE(tools.runs("fw_printenv"), QList<QStringList>{QStringList({"-n", "vhShip"})});
+        // The fallback waits for its tool when the flag is first read, and
+        // only then: the command line never reads it.
+        QCOMPARE(tools.runs("fw_printenv").size(), 0);
         // What it printed within the limit still counts.
         QCOMPARE(settings.property("isMilitaryShipped").toBool(), true);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed < 1500, QByteArray::number(elapsed));
+        // Later reads answer from the cache.
+        QCOMPARE(settings.property("isMilitaryShipped").toBool(), true);
+        QCOMPARE(tools.runs("fw_printenv"), QList<QStringList>{QStringList({"-n", "vhShip"})});
     }
 };
 

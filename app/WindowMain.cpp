@@ -1,0 +1,21 @@
+#include "GuiSession.h"
+#include "QMLUpdatabilityEnums.h"
+#include "WindowModule.h"
+
+#include <QGuiApplication>
+
+#include <type_traits>
+
+extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint startTab,
+                                                  const QString &sessionId)
+{
+    // Only QML documents use the type, and no engine exists before this point.
+    QMLUpdatabilityEnums::registerQmlType();
+
+    QGuiApplication app(argc, argv);
+    GuiSession session(startTab, sessionId);
+    return session.exec();
+}
+
+static_assert(std::is_same_v<decltype(&vhSettingsWindowMain), WindowModule::Entry>,
+              "the executable calls the entry through WindowModule::Entry");
