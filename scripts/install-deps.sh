@@ -15,7 +15,7 @@ packages=(
   libubootenv-tool u-boot-tools
   libfaketime
   xvfb xauth xdotool libgl1-mesa-dri
-  python3-fonttools fonts-material-design-icons-iconfont fonts-inter fontconfig
+  python3-fonttools fonts-material-design-icons-iconfont fonts-roboto-unhinted fontconfig
   libkf5config-bin valgrind strace
 )
 
