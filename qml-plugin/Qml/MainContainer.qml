@@ -7,7 +7,6 @@ import librariesqml.VHWiFi 1.0
 import librariesqml.VHSettingsQML 1.0
 import "./Delegates"
 import "./Models"
-import "./Pages"
 import "./UsersPasswords"
 import "./Dialogs"
 import "./Components"
@@ -46,12 +45,22 @@ Window {
     readonly property var pageLoaders: [loaderGeneral, loaderDateTime, loaderNetworking, loaderUpdates,
                                         loaderLanguages, loaderUsers, loaderPrinter, loaderPrinterAlignment,
                                         loaderPrinterPresets, loaderAbout, loaderPrinterAdvanced]
-    readonly property bool pagesReady: pageLoaders.every(function(loader) { return loader.status === Loader.Ready })
+    // Every page and dialog is built.
+    readonly property bool pagesReady: pageLoaders.concat(dialogLoaders).every(function(loader) { return loader.status === Loader.Ready })
     // The tab number of the page shown, -1 before the first.
     property int shownTab: -1
-    readonly property bool dialogOpen: modifyUserDialog.visible || deleteUserDialog.visible
-                                       || wifiPasswordDialog.visible || ethernetSettingsDialog.visible
-                                       || wifiDialog.visible || msdInfoDialog.visible
+    property bool firstFrameShown: false
+    // The window-level dialogs, under the names the pages open them by.
+    readonly property Item modifyUserDialog: modifyUserDialogLoader.item
+    readonly property Item deleteUserDialog: deleteUserDialogLoader.item
+    readonly property Item wifiPasswordDialog: wifiPasswordDialogLoader.item
+    readonly property Item ethernetSettingsDialog: ethernetSettingsDialogLoader.item
+    readonly property Item wifiDialog: wifiDialogLoader.item
+    readonly property Item msdInfoDialog: msdInfoDialogLoader.item
+    readonly property var dialogLoaders: [modifyUserDialogLoader, deleteUserDialogLoader,
+                                          wifiPasswordDialogLoader, ethernetSettingsDialogLoader,
+                                          wifiDialogLoader, msdInfoDialogLoader]
+    readonly property bool dialogOpen: dialogLoaders.some(function(loader) { return loader.item && loader.item.visible })
 
     signal sideBarButtonClicked(int buttonEnum)
 
@@ -96,6 +105,10 @@ Window {
     }
     Component.onCompleted: removeEntries()
     onPagesReadyChanged: console.debug(startupLog, "all pages built")
+    onFrameSwapped: {
+        if (!firstFrameShown)
+            firstFrameShown = true
+    }
 
     Connections {
         target: SettingsMain
@@ -138,57 +151,57 @@ Window {
         PageLoader {
             id: loaderPrinterPresets
             tab: VHSettingsTabEnums.PRINTER_PRESETS
-            sourceComponent: PagePrinterPresets { objectName: "pagePrinterPresets" }
+            document: "PagePrinterPresets"
         }
         PageLoader {
             id: loaderGeneral
             tab: VHSettingsTabEnums.GENERAL
-            sourceComponent: PageGeneral { objectName: "pageGeneral" }
+            document: "PageGeneral"
         }
         PageLoader {
             id: loaderDateTime
             tab: VHSettingsTabEnums.DATE_TIME
-            sourceComponent: PageDateTime { objectName: "pageDateTime" }
+            document: "PageDateTime"
         }
         PageLoader {
             id: loaderNetworking
             tab: VHSettingsTabEnums.NETWORKING
-            sourceComponent: PageNetworking { objectName: "pageNetworking" }
+            document: "PageNetworking"
         }
         PageLoader {
             id: loaderUpdates
             tab: VHSettingsTabEnums.SYSTEM_UPDATES
-            sourceComponent: PageUpdates { objectName: "pageUpdates" }
+            document: "PageUpdates"
         }
         PageLoader {
             id: loaderLanguages
             tab: VHSettingsTabEnums.LANGUAGES
-            sourceComponent: PageLanguages { objectName: "pageLanguages" }
+            document: "PageLanguages"
         }
         PageLoader {
             id: loaderUsers
             tab: VHSettingsTabEnums.USERS_PASSWORDS
-            sourceComponent: PageUsers { objectName: "pageUsers" }
+            document: "PageUsers"
         }
         PageLoader {
             id: loaderPrinter
             tab: VHSettingsTabEnums.PRINTER
-            sourceComponent: PagePrinter { objectName: "pagePrinter" }
+            document: "PagePrinter"
         }
         PageLoader {
             id: loaderPrinterAlignment
             tab: VHSettingsTabEnums.PRINTER_ALIGNMENT
-            sourceComponent: PagePrinterAlignment { objectName: "pagePrinterAlignment" }
+            document: "PagePrinterAlignment"
         }
         PageLoader {
             id: loaderAbout
             tab: VHSettingsTabEnums.ABOUT
-            sourceComponent: PageAbout { objectName: "pageAbout" }
+            document: "PageAbout"
         }
         PageLoader {
             id: loaderPrinterAdvanced
             tab: VHSettingsTabEnums.PRINTER_ADVANCED
-            sourceComponent: PagePrinterAdvanced { objectName: "pagePrinterAdvanced" }
+            document: "PagePrinterAdvanced"
         }
     }
 
@@ -231,26 +244,33 @@ Window {
         }
     }
 
-    ModifyUserDialog { id: modifyUserDialog; objectName: "modifyUserDialog"; anchors.centerIn: parent }
-    DeleteUserDialog { id: deleteUserDialog; objectName: "deleteUserDialog"; anchors.centerIn: parent }
-    VHWiFiDialogPassword {
-        id: wifiPasswordDialog
-        objectName: "wifiPasswordDialog"
-        anchors.centerIn: parent
-        statusDescription: WiFiClient.statusDescription
-        connecting: WiFiClient.networkStatus === VHNetworkStatusEnums.CONNECTING
-        onAccepted: {
-            WiFiClient.networkStatus = VHNetworkStatusEnums.CONNECTING
-            WiFiClient.setScanning(false)
-            connectTimer.network = network
-            connectTimer.password = password
-            connectTimer.start()
-        }
-        onRejected: {
-            hide()
-            pageNetworking.timerScan.start()
-            connectTimer.network = ""
-            connectTimer.password = ""
+    DialogLoader {
+        id: modifyUserDialogLoader
+        sourceComponent: ModifyUserDialog { objectName: "modifyUserDialog" }
+    }
+    DialogLoader {
+        id: deleteUserDialogLoader
+        sourceComponent: DeleteUserDialog { objectName: "deleteUserDialog" }
+    }
+    DialogLoader {
+        id: wifiPasswordDialogLoader
+        sourceComponent: VHWiFiDialogPassword {
+            objectName: "wifiPasswordDialog"
+            statusDescription: WiFiClient.statusDescription
+            connecting: WiFiClient.networkStatus === VHNetworkStatusEnums.CONNECTING
+            onAccepted: {
+                WiFiClient.networkStatus = VHNetworkStatusEnums.CONNECTING
+                WiFiClient.setScanning(false)
+                connectTimer.network = network
+                connectTimer.password = password
+                connectTimer.start()
+            }
+            onRejected: {
+                hide()
+                pageNetworking.timerScan.start()
+                connectTimer.network = ""
+                connectTimer.password = ""
+            }
         }
     }
     // Lets the connect button show its pressed colour before the request,
@@ -266,30 +286,35 @@ Window {
             wifiPasswordDialog.connectionStatusText.visible = true
         }
     }
-    VHWiFiDialogEthernet {
-        id: ethernetSettingsDialog
-        objectName: "ethernetSettingsDialog"
-        anchors.centerIn: parent
-        networkSettings: EthernetClient.ethernetSettings
-        onAccepted: EthernetClient.setEthernetConfig(dhcp, ipAddress, gatewayAddress, netmask)
-        onRejected: hide()
-    }
-    VHWiFiDialog {
-        id: wifiDialog
-        objectName: "wifiDialog"
-        anchors.centerIn: parent
-        onAccepted: {
-            accessPoints.removeSSID(ssid)
-            WiFiClient.removeNetworkRequest(ssid, connected)
-            hide()
-            pageNetworking.timerScan.start()
-        }
-        onRejected: {
-            hide()
-            pageNetworking.timerScan.start()
+    DialogLoader {
+        id: ethernetSettingsDialogLoader
+        sourceComponent: VHWiFiDialogEthernet {
+            objectName: "ethernetSettingsDialog"
+            networkSettings: EthernetClient.ethernetSettings
+            onAccepted: EthernetClient.setEthernetConfig(dhcp, ipAddress, gatewayAddress, netmask)
+            onRejected: hide()
         }
     }
-    MSDInfoDialog { id: msdInfoDialog; objectName: "msdInfoDialog"; anchors.centerIn: parent }
+    DialogLoader {
+        id: wifiDialogLoader
+        sourceComponent: VHWiFiDialog {
+            objectName: "wifiDialog"
+            onAccepted: {
+                accessPoints.removeSSID(ssid)
+                WiFiClient.removeNetworkRequest(ssid, connected)
+                hide()
+                pageNetworking.timerScan.start()
+            }
+            onRejected: {
+                hide()
+                pageNetworking.timerScan.start()
+            }
+        }
+    }
+    DialogLoader {
+        id: msdInfoDialogLoader
+        sourceComponent: MSDInfoDialog { objectName: "msdInfoDialog" }
+    }
 
     VHGeneralCloseableWindow {
         id: topBar
