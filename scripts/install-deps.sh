@@ -13,7 +13,7 @@ packages=(
   libcrypt-dev
   cups cups-client cups-bsd libcups2-dev
   libubootenv-tool u-boot-tools
-  libfaketime
+  libfaketime tzdata
   xvfb xauth xdotool libgl1-mesa-dri
   python3-fonttools fonts-material-design-icons-iconfont fonts-roboto-unhinted fontconfig
   libkf5config-bin valgrind strace
