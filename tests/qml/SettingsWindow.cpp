@@ -122,3 +122,13 @@ QStringList SettingsWindow::qmlProblems() const
     QMutexLocker lock(&problemsMutex);
     return problems;
 }
+
+void SettingsWindow::addModelRows()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("tundrel");
+    QTest::addColumn<bool>("veskMax");
+    QTest::newRow("plain") << "Vesk" << false << false;
+    QTest::newRow("Tundrel") << "Tundrel" << true << false;
+    QTest::newRow("VeskMax") << "VeskMax" << false << true;
+}

@@ -37,6 +37,10 @@ public:
     // Sets currentTab as the start-up and the socket do.
     void showTab(const QVariant &tab) const;
 
+    // The three printer models as test data: columns "model" (the value of
+    // vhModel), "tundrel" and "veskMax".
+    static void addModelRows();
+
     // QML warnings and errors seen since the window was built.
     QStringList qmlProblems() const;
 

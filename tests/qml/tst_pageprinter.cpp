@@ -218,12 +218,7 @@ private slots:
 
     void controlsPerModel_data()
     {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<bool>("tundrel");
-        QTest::addColumn<bool>("veskMax");
-        QTest::newRow("plain") << "Vesk" << false << false;
-        QTest::newRow("Tundrel") << "Tundrel" << true << false;
-        QTest::newRow("VeskMax") << "VeskMax" << false << true;
+        SettingsWindow::addModelRows();
     }
 
     void controlsPerModel()

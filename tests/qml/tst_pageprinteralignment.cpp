@@ -91,10 +91,7 @@ private slots:
 
     void rowsPerModel_data()
     {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<bool>("tundrel");
-        QTest::newRow("plain") << "Vesk" << false;
-        QTest::newRow("Tundrel") << "Tundrel" << true;
+        SettingsWindow::addModelRows();
     }
 
     void rowsPerModel()
