@@ -13,35 +13,14 @@
 #include "WifiClientIPC.h"
 
 #include <QDebug>
-#include <QLoggingCategory>
 #include <QFont>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
-#include <QQuickWindow>
 #include <QSettings>
 #include <QTranslator>
-
-Q_LOGGING_CATEGORY(lcStartup, "vh.startup", QtWarningMsg)
-
-namespace {
-
-// The moment the user first sees the window, for start-up measurements.
-void logFirstFrame(QObject *root)
-{
-    auto *window = qobject_cast<QQuickWindow *>(root);
-    if (!window)
-        return;
-    auto logged = std::make_shared<QMetaObject::Connection>();
-    *logged = QObject::connect(window, &QQuickWindow::frameSwapped, [logged] {
-        qCDebug(lcStartup) << "first frame";
-        QObject::disconnect(*logged);
-    });
-}
-
-} // namespace
 
 const QString GuiSession::productTranslationsDir
     = QStringLiteral("/usr/share/data/Varnholt/translations");
@@ -98,10 +77,8 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     m_component = std::make_unique<QQmlComponent>(m_engine.get(),
                                                    QUrl(QStringLiteral("qrc:/main.qml")));
     m_root = m_component->create();
-    if (m_root) {
+    if (m_root)
         m_root->setProperty("currentTab", QVariant::fromValue(startTab));
-        logFirstFrame(m_root);
-    }
     const QList<QQmlError> errors = m_component->errors();
     for (const QQmlError &error : errors)
         qDebug() << error.toString();

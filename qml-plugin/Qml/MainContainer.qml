@@ -105,16 +105,22 @@ Window {
     }
     Component.onCompleted: removeEntries()
     onPagesReadyChanged: console.debug(startupLog, "all pages built")
-    onFrameSwapped: {
-        if (!firstFrameShown)
-            firstFrameShown = true
-    }
+    // The moment the user first sees the window; start-up is measured to it.
+    onFirstFrameShownChanged: console.debug(startupLog, "first frame")
 
     Connections {
         target: SettingsMain
         function onTabEnumChanged(tabEnum) {
             if (mainWindow.currentTab !== tabEnum)
                 mainWindow.currentTab = tabEnum
+        }
+    }
+
+    Connections {
+        target: mainWindow
+        enabled: !mainWindow.firstFrameShown
+        function onFrameSwapped() {
+            mainWindow.firstFrameShown = true
         }
     }
 
