@@ -252,74 +252,33 @@ Window {
 
     DialogLoader {
         id: modifyUserDialogLoader
-        sourceComponent: ModifyUserDialog { objectName: "modifyUserDialog" }
+        document: "UsersPasswords/ModifyUserDialog"
+        name: "modifyUserDialog"
     }
     DialogLoader {
         id: deleteUserDialogLoader
-        sourceComponent: DeleteUserDialog { objectName: "deleteUserDialog" }
+        document: "UsersPasswords/DeleteUserDialog"
+        name: "deleteUserDialog"
     }
     DialogLoader {
         id: wifiPasswordDialogLoader
-        sourceComponent: VHWiFiDialogPassword {
-            objectName: "wifiPasswordDialog"
-            statusDescription: WiFiClient.statusDescription
-            connecting: WiFiClient.networkStatus === VHNetworkStatusEnums.CONNECTING
-            onAccepted: {
-                WiFiClient.networkStatus = VHNetworkStatusEnums.CONNECTING
-                WiFiClient.setScanning(false)
-                connectTimer.network = network
-                connectTimer.password = password
-                connectTimer.start()
-            }
-            onRejected: {
-                hide()
-                pageNetworking.timerScan.start()
-                connectTimer.network = ""
-                connectTimer.password = ""
-            }
-        }
-    }
-    // Lets the connect button show its pressed colour before the request,
-    // which waits for NetworkManager's reply.
-    Timer {
-        id: connectTimer
-        property string network: ""
-        property string password: ""
-        interval: 50
-        onTriggered: {
-            WiFiClient.connectRequest(network, password)
-            password = ""
-            wifiPasswordDialog.connectionStatusText.visible = true
-        }
+        document: "Dialogs/WiFiPasswordWindowDialog"
+        name: "wifiPasswordDialog"
     }
     DialogLoader {
         id: ethernetSettingsDialogLoader
-        sourceComponent: VHWiFiDialogEthernet {
-            objectName: "ethernetSettingsDialog"
-            networkSettings: EthernetClient.ethernetSettings
-            onAccepted: EthernetClient.setEthernetConfig(dhcp, ipAddress, gatewayAddress, netmask)
-            onRejected: hide()
-        }
+        document: "Dialogs/EthernetSettingsWindowDialog"
+        name: "ethernetSettingsDialog"
     }
     DialogLoader {
         id: wifiDialogLoader
-        sourceComponent: VHWiFiDialog {
-            objectName: "wifiDialog"
-            onAccepted: {
-                accessPoints.removeSSID(ssid)
-                WiFiClient.removeNetworkRequest(ssid, connected)
-                hide()
-                pageNetworking.timerScan.start()
-            }
-            onRejected: {
-                hide()
-                pageNetworking.timerScan.start()
-            }
-        }
+        document: "Dialogs/WiFiWindowDialog"
+        name: "wifiDialog"
     }
     DialogLoader {
         id: msdInfoDialogLoader
-        sourceComponent: MSDInfoDialog { objectName: "msdInfoDialog" }
+        document: "Dialogs/MSDInfoDialog"
+        name: "msdInfoDialog"
     }
 
     VHGeneralCloseableWindow {
