@@ -25,7 +25,7 @@ Item {
             anchors.centerIn: parent
             text: VHIconPalette.closeIcon
             font.family: VHIconPalette.fontName
-            font.pixelSize: VHQmlCommonDefines.iconSize + 4
+            font.pixelSize: VHQmlCommonDefines.iconSize
             color: VHColorPalette.textPrimary
         }
 

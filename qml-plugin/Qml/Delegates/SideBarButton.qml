@@ -42,6 +42,7 @@ Rectangle {
         }
 
         Text {
+            id: caption
             width: parent.width - glyph.width - parent.spacing
             height: parent.height
             verticalAlignment: Text.AlignVCenter
@@ -49,8 +50,15 @@ Rectangle {
             font.family: mainWindow.applicationFont
             font.pixelSize: button.hasIcon ? 19 : 16
             minimumPixelSize: 10
-            fontSizeMode: Text.HorizontalFit
+            // Fitting searches through font sizes, and every size tried costs a
+            // font engine at start-up: only labels too wide for the entry shrink.
+            fontSizeMode: captionMetrics.advanceWidth(text) > width ? Text.HorizontalFit : Text.FixedSize
             color: VHColorPalette.textPrimary
+
+            FontMetrics {
+                id: captionMetrics
+                font: caption.font
+            }
         }
     }
 
