@@ -1,5 +1,6 @@
 #include "GuiSession.h"
 #include "QMLUpdatabilityEnums.h"
+#include "VHSettingsPrinter.h"
 #include "WindowModule.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,8 @@ extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint s
 {
     // Only QML documents use the type, and no engine exists before this point.
     QMLUpdatabilityEnums::registerQmlType();
+    // Loading the print system and asking it overlaps the window's start-up.
+    VHSettingsPrinter::prefetchPrinterOptions();
 
     QGuiApplication app(argc, argv);
     GuiSession session(startTab, sessionId);

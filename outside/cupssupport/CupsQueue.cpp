@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <future>
+#include <mutex>
+
 namespace CupsQueue {
 
 namespace {
@@ -33,11 +36,46 @@ const Module &module()
     return loaded;
 }
 
+Defaults readNow(const QByteArray &queue)
+{
+    return module().read ? module().read(queue) : Defaults();
+}
+
+struct Prefetched
+{
+    std::mutex mutex;
+    QByteArray queue;
+    std::future<Defaults> defaults;
+};
+
+Prefetched &prefetched()
+{
+    static Prefetched state;
+    return state;
+}
+
 } // namespace
+
+void prefetch(const QByteArray &queue)
+{
+    Prefetched &state = prefetched();
+    const std::lock_guard<std::mutex> lock(state.mutex);
+    state.queue = queue;
+    state.defaults = std::async(std::launch::async, readNow, queue);
+}
 
 Defaults read(const QByteArray &queue)
 {
-    return module().read ? module().read(queue) : Defaults();
+    Prefetched &state = prefetched();
+    std::unique_lock<std::mutex> lock(state.mutex);
+    if (state.defaults.valid() && state.queue == queue) {
+        // Taken once: a later read asks the scheduler again.
+        std::future<Defaults> defaults = std::move(state.defaults);
+        lock.unlock();
+        return defaults.get();
+    }
+    lock.unlock();
+    return readNow(queue);
 }
 
 bool write(const QByteArray &queue, const Changes &changes, Options &stored)

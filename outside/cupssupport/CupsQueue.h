@@ -29,6 +29,11 @@ struct Defaults
 // The queue's defaults; not available when the scheduler or the queue is not.
 Defaults read(const QByteArray &queue);
 
+// Starts reading the queue's defaults in the background; the next read of
+// the same queue takes them instead of asking the scheduler again. Loading
+// libcups and the exchange then overlap the window's start-up.
+void prefetch(const QByteArray &queue);
+
 // Adds the changes to the queue's defaults in one exchange. On success,
 // `stored` receives the queue's defaults as written.
 bool write(const QByteArray &queue, const Changes &changes, Options &stored);

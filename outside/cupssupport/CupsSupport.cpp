@@ -50,6 +50,11 @@ CupsSupport::CupsSupport(const QString &queueName)
 
 CupsSupport::~CupsSupport() = default;
 
+void CupsSupport::prefetch(const QString &queueName)
+{
+    CupsQueue::prefetch(queueName.toUtf8());
+}
+
 void CupsSupport::load()
 {
     CupsQueue::Defaults defaults = CupsQueue::read(m_queueNameUtf8);

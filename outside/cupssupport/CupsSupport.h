@@ -26,6 +26,10 @@ public:
     explicit CupsSupport(const QString &queueName = QStringLiteral("Tundrel"));
     ~CupsSupport();
 
+    // Starts reading the queue's options in the background; the next
+    // CupsSupport of that queue is built from them.
+    static void prefetch(const QString &queueName);
+
     CupsSupport(const CupsSupport &) = delete;
     CupsSupport &operator=(const CupsSupport &) = delete;
 

@@ -100,6 +100,11 @@ QString withTrailingSlash(const QString &folder)
 
 } // namespace
 
+void VHSettingsPrinter::prefetchPrinterOptions()
+{
+    CupsSupport::prefetch(kQueueName);
+}
+
 VHSettingsPrinter::VHSettingsPrinter(QObject *parent, const QString &testPages)
     : QObject(parent)
     , testPageFolder(withTrailingSlash(testPages))

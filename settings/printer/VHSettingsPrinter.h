@@ -47,6 +47,9 @@ public:
     ~VHSettingsPrinter() override;
 
     static QString defaultTestPageFolder();
+    // Starts reading the printer's options, so that a VHSettingsPrinter built
+    // a little later need not wait for the print system.
+    static void prefetchPrinterOptions();
 
     QString getOrientationOption() const { return orientationOption; }
     QString getCutOption() const { return cutOption; }

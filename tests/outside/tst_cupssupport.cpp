@@ -28,6 +28,7 @@ private slots:
     void stopKeepsFractions();
     void unknownHeadIsNeitherReadNorWritten();
     void missingQueueGivesDefaultsAndStoresNothing();
+    void prefetchAnswersOneReadOfItsQueue();
 
 private:
     std::unique_ptr<CupsScheduler> m_cups;
@@ -281,6 +282,22 @@ void tst_CupsSupport::unknownHeadIsNeitherReadNorWritten()
     QCOMPARE(again.getColorHeadOffset(3), 0);
     QCOMPARE(again.getColorHeadOffset(1), 3);
     QCOMPARE(again.getColorHeadOffset(2), 4);
+}
+
+void tst_CupsSupport::prefetchAnswersOneReadOfItsQueue()
+{
+    m_cups->writeUserOptions("Feed=7");
+    CupsSupport::prefetch(QStringLiteral("Tundrel"));
+    // Another queue is not answered from it.
+    QVERIFY(!CupsSupport(QStringLiteral("NoSuchQueue")).isQueueAvailable());
+    const CupsSupport prefetched;
+    QVERIFY(prefetched.isQueueAvailable());
+    QCOMPARE(prefetched.getFeed(), 7);
+    QCOMPARE(prefetched.getPpdOption("CutMedia"), QStringLiteral("2"));
+
+    // Only once: the next one sees what changed since.
+    m_cups->writeUserOptions("Feed=9");
+    QCOMPARE(CupsSupport().getFeed(), 9);
 }
 
 void tst_CupsSupport::missingQueueGivesDefaultsAndStoresNothing()
