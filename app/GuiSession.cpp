@@ -3,6 +3,7 @@
 #include "AnalyticsLibrary.h"
 #include "ApplicationIdentity.h"
 #include "EthernetClientIPC.h"
+#include "FontConfigWarmUp.h"
 #include "NetworkInterfaces.h"
 #include "SettingsFile.h"
 #include "UpdateHelper.h"
@@ -74,6 +75,7 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     sendHit(AnalyticsLibrary::ApplicationStart,
             QStringLiteral("%1 (%2)").arg(ApplicationIdentity::name).arg(startTab));
 
+    FontConfigWarmUp::finish();
     m_component = std::make_unique<QQmlComponent>(m_engine.get(),
                                                    QUrl(QStringLiteral("qrc:/main.qml")));
     m_root = m_component->create();

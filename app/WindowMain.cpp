@@ -1,3 +1,4 @@
+#include "FontConfigWarmUp.h"
 #include "GuiSession.h"
 #include "QMLUpdatabilityEnums.h"
 #include "VHSettingsPrinter.h"
@@ -10,6 +11,7 @@
 extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint startTab,
                                                   const QString &sessionId)
 {
+    FontConfigWarmUp::start();
     // Only QML documents use the type, and no engine exists before this point.
     QMLUpdatabilityEnums::registerQmlType();
     // Loading the print system and asking it overlaps the window's start-up.
