@@ -20,7 +20,7 @@ bash scripts/install-deps.sh
 packages=(
   crossbuild-essential-arm64 file
   qtbase5-dev:arm64 qtdeclarative5-dev:arm64 qtquickcontrols2-5-dev:arm64 qttools5-dev:arm64
-  libcups2-dev:arm64 libcrypt-dev:arm64
+  libcups2-dev:arm64 libcrypt-dev:arm64 libfontconfig-dev:arm64
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -11,7 +11,7 @@ packages=(
   qml-module-qtqml-models2 libqt5svg5
   dbus dbus-x11 python3-dbusmock
   libcrypt-dev
-  cups cups-client cups-bsd libcups2-dev
+  cups cups-client cups-bsd libcups2-dev libfontconfig-dev
   libubootenv-tool u-boot-tools
   libfaketime tzdata
   xvfb xauth xdotool libgl1-mesa-dri
