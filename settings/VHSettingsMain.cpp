@@ -9,7 +9,7 @@
 #include "SettingsFile.h"
 #include "SocketServerGuard.h"
 #include "TabRequestDecoder.h"
-#include "UtilityDaemon.h"
+#include "UtilityDaemonClient.h"
 #include "VHSettingsAboutInfoFields.h"
 #include "VHSettingsCatalogue.h"
 
@@ -73,8 +73,8 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     , KEY_DOUBLECLICK(QStringLiteral("doubleClickOpen"))
     , KEY_FIRSTLAUNCHLIST(kFirstLaunchListKey)
     , localeLanguages(nullptr)
-    , utilityDaemon(UtilityDaemon::serviceName, UtilityDaemon::objectPath,
-                    UtilityDaemon::interfaceName, QDBusConnection::systemBus())
+    , utilityDaemon(UtilityDaemonClient::serviceName, UtilityDaemonClient::objectPath,
+                    UtilityDaemonClient::interfaceName, QDBusConnection::systemBus())
 {
     if (startServer)
         startLocalServer();
@@ -168,7 +168,8 @@ void VHSettingsMain::sendAnalyticHit(QString settingName, QVariant newValue)
 
 void VHSettingsMain::callUtilityDaemon(const QString &settingKey, const QVariant &settingValue)
 {
-    const UtilityDaemon::Call call = UtilityDaemon::callForSetting(settingKey, settingValue);
+    const UtilityDaemonClient::Call call =
+        UtilityDaemonClient::callForSetting(settingKey, settingValue);
     if (call.method.isEmpty())
         return;
     const QDBusMessage reply = utilityDaemon.callWithArgumentList(QDBus::AutoDetect, call.method,
@@ -195,9 +196,9 @@ std::optional<bool> VHSettingsMain::daemonSaysMilitaryShipped()
 {
     const QDBusReply<qint32> reply = utilityDaemon.call(QStringLiteral("getShip"));
     if (reply.isValid())
-        return reply.value() == UtilityDaemon::militaryShipVariant;
+        return reply.value() == UtilityDaemonClient::militaryShipVariant;
 
-    qDebug() << UtilityDaemon::getShipErrorText << reply.error();
+    qDebug() << UtilityDaemonClient::getShipErrorText << reply.error();
     return std::nullopt;
 }
 
@@ -208,7 +209,7 @@ bool VHSettingsMain::bootloaderSaysMilitaryShipped()
     const int nul = output.indexOf('\0');
     if (nul >= 0)
         output.truncate(nul);
-    return output.trimmed().toInt() == UtilityDaemon::militaryShipVariant;
+    return output.trimmed().toInt() == UtilityDaemonClient::militaryShipVariant;
 }
 
 void VHSettingsMain::setTime(QString minutes, QString hours)

@@ -1,6 +1,6 @@
-#include "UtilityDaemon.h"
+#include "UtilityDaemonClient.h"
 
-namespace UtilityDaemon {
+namespace UtilityDaemonClient {
 
 Call callForSetting(const QString &settingKey, const QVariant &value)
 {
@@ -26,4 +26,4 @@ Call callForSetting(const QString &settingKey, const QVariant &value)
     return {};
 }
 
-} // namespace UtilityDaemon
+} // namespace UtilityDaemonClient

@@ -5,7 +5,7 @@
 
 // What the settings core asks of the system utility daemon: its address on
 // the system bus and which settings key leads to which method call.
-namespace UtilityDaemon {
+namespace UtilityDaemonClient {
 
 inline const QString serviceName = QStringLiteral("com.varnholt.VHUtilityd");
 inline const QString objectPath = QStringLiteral("/");
@@ -25,4 +25,4 @@ struct Call
 // converted to the D-Bus type the daemon expects.
 Call callForSetting(const QString &settingKey, const QVariant &value);
 
-} // namespace UtilityDaemon
+} // namespace UtilityDaemonClient
