@@ -10,6 +10,7 @@
 #include "SocketServerGuard.h"
 #include "TabRequestDecoder.h"
 #include "UtilityDaemonClient.h"
+#include "UtilitydNames.h"
 #include "VHSettingsAboutInfoFields.h"
 #include "VHSettingsCatalogue.h"
 
@@ -73,8 +74,9 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     , KEY_DOUBLECLICK(QStringLiteral("doubleClickOpen"))
     , KEY_FIRSTLAUNCHLIST(kFirstLaunchListKey)
     , localeLanguages(nullptr)
-    , utilityDaemon(UtilityDaemonClient::serviceName, UtilityDaemonClient::objectPath,
-                    UtilityDaemonClient::interfaceName, QDBusConnection::systemBus())
+    , utilityDaemon(QLatin1String(UtilitydNames::service),
+                    QLatin1String(UtilitydNames::objectPath),
+                    QLatin1String(UtilitydNames::interfaceName), QDBusConnection::systemBus())
 {
     if (startServer)
         startLocalServer();
