@@ -7,6 +7,7 @@
 #include "DeviceInfo.h"
 #include "KeyboardEnvFile.h"
 #include "SettingsFile.h"
+#include "SettingsKeys.h"
 #include "SocketServerGuard.h"
 #include "TabRequestDecoder.h"
 #include "UtilityDaemonClient.h"
@@ -31,8 +32,6 @@ Q_LOGGING_CATEGORY(lcSettings, "vh.settings")
 
 namespace {
 
-const QString kFirstLaunchListKey = QStringLiteral("appFirstLaunchList");
-
 QString settingsPath(const QString &settingKey)
 {
     const std::string &group = VHSettingsCatalogue::keyGroups.at(settingKey.toStdString());
@@ -45,34 +44,34 @@ QString settingsPath(const QString &settingKey)
 
 VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     : QObject(parent)
-    , GROUP_LOCALE(QStringLiteral("locale"))
-    , GROUP_DISPLAY(QStringLiteral("display"))
-    , GROUP_PRIVACY(QStringLiteral("privacy"))
-    , GROUP_DATETIME(QStringLiteral("dateTime"))
-    , GROUP_UPDATES(QStringLiteral("updates"))
-    , GROUP_INIT(QStringLiteral("initialization"))
-    , GROUP_LOCKSCREEN(QStringLiteral("lockscreen"))
-    , GROUP_HOME(QStringLiteral("home"))
-    , KEY_LANGUAGE(QStringLiteral("language"))
-    , KEY_UNITS(QStringLiteral("units"))
-    , KEY_KEYBOARD_LAYOUT(QStringLiteral("keyboardLayout"))
-    , KEY_DISPLAY_BRIGHTNESS(QStringLiteral("brightnessLevel"))
-    , KEY_DISPLAY_DIMMING(QStringLiteral("dimmingInactive"))
-    , KEY_DISPLAY_POWER(QStringLiteral("powerInactive"))
-    , KEY_PRIVACY_ANALYTICS(QStringLiteral("sendAnalytics"))
-    , KEY_MOUNT_SHARED_FOLDER(QStringLiteral("mountSharedFolder"))
-    , KEY_DATETIME_24HOUR(QStringLiteral("24Hour"))
-    , KEY_DATETIME_AUTO(QStringLiteral("automaticDateTime"))
-    , KEY_DATETIME_FORMAT(QStringLiteral("dateFormat"))
-    , KEY_UPDATE_AUTOCHECK(QStringLiteral("automaticUpdateCheck"))
-    , KEY_UPDATE_LASTCHECK(QStringLiteral("lastUpdateCheck"))
-    , KEY_INIT_FIRSTBOOTAPP(QStringLiteral("firstBootApplication"))
-    , KEY_INIT_FIRSTBOOTPAGE(QStringLiteral("firstBootDefaultPage"))
-    , KEY_LOCK_AUTO(QStringLiteral("lockscreenAuto"))
-    , KEY_ZOOMLEVEL(QStringLiteral("zoomLevel"))
-    , KEY_APPCOLLAPSED(QStringLiteral("appListCollapsed"))
-    , KEY_DOUBLECLICK(QStringLiteral("doubleClickOpen"))
-    , KEY_FIRSTLAUNCHLIST(kFirstLaunchListKey)
+    , GROUP_LOCALE(QLatin1String(SettingsGroups::locale))
+    , GROUP_DISPLAY(QLatin1String(SettingsGroups::display))
+    , GROUP_PRIVACY(QLatin1String(SettingsGroups::privacy))
+    , GROUP_DATETIME(QLatin1String(SettingsGroups::dateTime))
+    , GROUP_UPDATES(QLatin1String(SettingsGroups::updates))
+    , GROUP_INIT(QLatin1String(SettingsGroups::initialization))
+    , GROUP_LOCKSCREEN(QLatin1String(SettingsGroups::lockscreen))
+    , GROUP_HOME(QLatin1String(SettingsGroups::home))
+    , KEY_LANGUAGE(QLatin1String(SettingsKeys::language))
+    , KEY_UNITS(QLatin1String(SettingsKeys::units))
+    , KEY_KEYBOARD_LAYOUT(QLatin1String(SettingsKeys::keyboardLayout))
+    , KEY_DISPLAY_BRIGHTNESS(QLatin1String(SettingsKeys::brightnessLevel))
+    , KEY_DISPLAY_DIMMING(QLatin1String(SettingsKeys::dimmingInactive))
+    , KEY_DISPLAY_POWER(QLatin1String(SettingsKeys::powerInactive))
+    , KEY_PRIVACY_ANALYTICS(QLatin1String(SettingsKeys::sendAnalytics))
+    , KEY_MOUNT_SHARED_FOLDER(QLatin1String(SettingsKeys::mountSharedFolder))
+    , KEY_DATETIME_24HOUR(QLatin1String(SettingsKeys::twentyFourHour))
+    , KEY_DATETIME_AUTO(QLatin1String(SettingsKeys::automaticDateTime))
+    , KEY_DATETIME_FORMAT(QLatin1String(SettingsKeys::dateFormat))
+    , KEY_UPDATE_AUTOCHECK(QLatin1String(SettingsKeys::automaticUpdateCheck))
+    , KEY_UPDATE_LASTCHECK(QLatin1String(SettingsKeys::lastUpdateCheck))
+    , KEY_INIT_FIRSTBOOTAPP(QLatin1String(SettingsKeys::firstBootApplication))
+    , KEY_INIT_FIRSTBOOTPAGE(QLatin1String(SettingsKeys::firstBootDefaultPage))
+    , KEY_LOCK_AUTO(QLatin1String(SettingsKeys::lockscreenAuto))
+    , KEY_ZOOMLEVEL(QLatin1String(SettingsKeys::zoomLevel))
+    , KEY_APPCOLLAPSED(QLatin1String(SettingsKeys::appListCollapsed))
+    , KEY_DOUBLECLICK(QLatin1String(SettingsKeys::doubleClickOpen))
+    , KEY_FIRSTLAUNCHLIST(QLatin1String(SettingsKeys::appFirstLaunchList))
     , localeLanguages(nullptr)
     , utilityDaemon(QLatin1String(UtilitydNames::service),
                     QLatin1String(UtilitydNames::objectPath),
@@ -123,7 +122,7 @@ QVariant VHSettingsMain::readSetting(const QString &settingKey, const QVariant &
 
 bool VHSettingsMain::writeSetting(const QString &settingKey, QVariant settingValue)
 {
-    if (settingKey == kFirstLaunchListKey) {
+    if (settingKey == QLatin1String(SettingsKeys::appFirstLaunchList)) {
         QStringList list = settingFirstLaunchAppList;
         list.append(settingValue.toString());
         settingValue = list;
