@@ -1,6 +1,7 @@
 #include "PresetList.h"
 
 #include "Preset.h"
+#include "PrintOptions.h"
 #include "SaveFileLeftovers.h"
 
 #include <QDir>
@@ -33,24 +34,26 @@ const QStringList &predefinedNames()
 // The options a fresh printer runs with.
 QStringList sampleOptions()
 {
-    return {QStringLiteral("orientation-requested"), QStringLiteral("5"),
-            QStringLiteral("MirrorPrint"), QStringLiteral("False"),
-            QStringLiteral("NegativePrint"), QStringLiteral("False"),
-            QStringLiteral("Overprint"), QStringLiteral("False"),
-            QStringLiteral("WhiteBase"), QStringLiteral("False"),
-            QStringLiteral("CutMedia"), QStringLiteral("1"),
-            QStringLiteral("Hoffset1"), QStringLiteral("0"),
-            QStringLiteral("Hoffset2"), QStringLiteral("0"),
-            QStringLiteral("Voffset1"), QStringLiteral("0"),
-            QStringLiteral("Voffset2"), QStringLiteral("0"),
-            QStringLiteral("Feed"), QStringLiteral("0"),
-            QStringLiteral("Stop"), QStringLiteral("0"),
-            QStringLiteral("Dithering"), QStringLiteral("21"),
-            QStringLiteral("head1Offset"), QStringLiteral("0"),
-            QStringLiteral("head2Offset"), QStringLiteral("0"),
-            QStringLiteral("R1TensionAdjust"), QStringLiteral("0"),
-            QStringLiteral("R2TensionAdjust"), QStringLiteral("0"),
-            QStringLiteral("RibbonSaver"), QStringLiteral("Disabled")};
+    using namespace PrintOptions;
+    const QString zero = QStringLiteral("0");
+    return {QLatin1String(orientation), QString::number(defaultOrientation),
+            QLatin1String(mirror),      flagText(false),
+            QLatin1String(negative),    flagText(false),
+            QLatin1String(overprint),   flagText(false),
+            QLatin1String(whiteBase),   flagText(false),
+            QLatin1String(cutMedia),    QString::number(defaultCut),
+            QLatin1String(offsetH1),    zero,
+            QLatin1String(offsetH2),    zero,
+            QLatin1String(offsetV1),    zero,
+            QLatin1String(offsetV2),    zero,
+            QLatin1String(feed),        zero,
+            QLatin1String(stop),        zero,
+            QLatin1String(dithering),   QString::number(defaultDithering),
+            QLatin1String(head1Offset), zero,
+            QLatin1String(head2Offset), zero,
+            QLatin1String(r1Tension),   zero,
+            QLatin1String(r2Tension),   zero,
+            QLatin1String(ribbonSaver), ribbonSaverText(false)};
 }
 
 // The queue name becomes part of a path; CUPS queue names are tame, anything
@@ -88,6 +91,11 @@ QString PresetList::sampleName()
     return QStringLiteral("Sample Preset");
 }
 
+QString PresetList::presetId(const QString &name)
+{
+    return name + QStringLiteral("_p");
+}
+
 void PresetList::addBuiltIns(bool withSample)
 {
     qDeleteAll(m_presets);
@@ -100,7 +108,7 @@ void PresetList::addBuiltIns(bool withSample)
                                     name, QString(), -1, this));
     }
     if (withSample) {
-        m_presets.append(new Preset(m_queueName, sampleName() + QStringLiteral("_p"),
+        m_presets.append(new Preset(m_queueName, presetId(sampleName()),
                                     Preset::STATE_SHIPPED, sampleOptions(), sampleName(),
                                     QString(), 0, this));
     }
