@@ -8,6 +8,7 @@
 #include "KeyboardEnvFile.h"
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
+#include "SettingsLogging.h"
 #include "SocketServerGuard.h"
 #include "TabRequestDecoder.h"
 #include "UtilityDaemonClient.h"
@@ -22,13 +23,10 @@
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QUuid>
 
 #include <stdexcept>
-
-Q_LOGGING_CATEGORY(lcSettings, "vh.settings")
 
 namespace {
 
@@ -306,8 +304,6 @@ void VHSettingsMain::startLocalServer()
     if (!localServer->listen(name)) {
         qDebug().noquote() << QStringLiteral("Cannot start server: ")
                 + localServer->fullServerName();
-        qCWarning(lcSettings) << "cannot listen on local socket" << name
-                              << localServer->errorString();
         delete localServer;
         localServer = nullptr;
         return;

@@ -1,9 +1,8 @@
 #include "VHDeviceModel.h"
 
-#include <QLoggingCategory>
-#include <QProcess>
+#include "ComponentsLogging.h"
 
-Q_LOGGING_CATEGORY(lcDeviceModel, "vh.components.model")
+#include <QProcess>
 
 namespace {
 

@@ -1,14 +1,13 @@
 #include "CupsSupport.h"
 
 #include "CupsQueue.h"
+#include "CupsSupportLogging.h"
 #include "PrintOptions.h"
 
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
-
-Q_LOGGING_CATEGORY(lcCupsSupport, "vh.cupssupport")
 
 CupsSupport::CupsSupport(const QString &queueName)
     : m_queueName(queueName)

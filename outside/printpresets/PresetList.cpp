@@ -2,6 +2,7 @@
 
 #include "Preset.h"
 #include "PrintOptions.h"
+#include "PrintPresetsLogging.h"
 #include "SaveFileLeftovers.h"
 
 #include <QDir>
@@ -10,14 +11,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcPresets, "vh.printpresets")
 
 namespace {
 

@@ -5,16 +5,14 @@
 #include "PresetList.h"
 #include "PrintOptions.h"
 #include "PrintOptionTables.h"
+#include "SettingsLogging.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QProcess>
 
 #include <cmath>
 #include <limits>
 #include <optional>
-
-Q_LOGGING_CATEGORY(lcPrinter, "vh.settings.printer")
 
 namespace {
 
