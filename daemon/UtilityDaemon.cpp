@@ -140,6 +140,8 @@ QDBusMessage UtilityDaemon::storeValue(const QDBusMessage &call, const QString &
 qint32 UtilityDaemon::readShipVariant() const
 {
     QProcess tool;
+    // What it says on standard error is of no use here.
+    tool.setStandardErrorFile(QProcess::nullDevice());
     tool.start(QStringLiteral("fw_printenv"), {QStringLiteral("-n"), QStringLiteral("vhShip")},
                QIODevice::ReadOnly);
     if (!tool.waitForFinished(kToolTimeoutMs)) {

@@ -292,8 +292,10 @@ void VHSettingsMain::resetSupplyCalibration()
 {
     // fw_setenv locks the environment for its read-modify-write, so the
     // three runs may overlap without losing a removal.
-    for (const char *name : {"supplyTrans", "cutterTrans", "supplyRefl"})
-        QProcess::startDetached(QStringLiteral("fw_setenv"), {QString::fromLatin1(name)});
+    for (const char *name : {"supplyTrans", "cutterTrans", "supplyRefl"}) {
+        if (!QProcess::startDetached(QStringLiteral("fw_setenv"), {QString::fromLatin1(name)}))
+            qCWarning(lcSettings) << "cannot start fw_setenv to remove" << name;
+    }
 }
 
 void VHSettingsMain::startLocalServer()

@@ -13,6 +13,7 @@ constexpr int kPrintenvWaitMsecs = 500;
 QString readModel()
 {
     QProcess printenv;
+    printenv.setStandardErrorFile(QProcess::nullDevice());
     printenv.start(QStringLiteral("fw_printenv"), {QStringLiteral("-n"), QStringLiteral("vhModel")},
                    QIODevice::ReadOnly);
     if (!printenv.waitForFinished(kPrintenvWaitMsecs)) {
