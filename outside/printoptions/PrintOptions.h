@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The label printer's print options as the queue's PPD and the presets name
 // them, and the choices a fresh printer runs with.
@@ -40,6 +41,53 @@ inline QString flagText(bool on)
 inline QString ribbonSaverText(bool on)
 {
     return on ? QStringLiteral("Enabled") : QStringLiteral("Disabled");
+}
+
+// The value of every option a preset holds; a fresh printer's by default.
+struct Values
+{
+    int orientationCode = defaultOrientation;
+    bool mirrorOn = false;
+    bool negativeOn = false;
+    bool overprintOn = false;
+    bool whiteBaseOn = false;
+    int cutCode = defaultCut;
+    int horizontal1 = 0;
+    int horizontal2 = 0;
+    int vertical1 = 0;
+    int vertical2 = 0;
+    int feedSteps = 0;
+    double stopDistance = 0;
+    int ditheringCode = defaultDithering;
+    int head1Heat = 0;
+    int head2Heat = 0;
+    int ribbon1Tension = 0;
+    int ribbon2Tension = 0;
+    bool ribbonSaverOn = false;
+};
+
+// A preset's options: each name followed by its value, in the order presets
+// are stored in.
+inline QStringList presetOptions(const Values &values)
+{
+    return {QLatin1String(orientation), QString::number(values.orientationCode),
+            QLatin1String(mirror), flagText(values.mirrorOn),
+            QLatin1String(negative), flagText(values.negativeOn),
+            QLatin1String(overprint), flagText(values.overprintOn),
+            QLatin1String(whiteBase), flagText(values.whiteBaseOn),
+            QLatin1String(cutMedia), QString::number(values.cutCode),
+            QLatin1String(offsetH1), QString::number(values.horizontal1),
+            QLatin1String(offsetH2), QString::number(values.horizontal2),
+            QLatin1String(offsetV1), QString::number(values.vertical1),
+            QLatin1String(offsetV2), QString::number(values.vertical2),
+            QLatin1String(feed), QString::number(values.feedSteps),
+            QLatin1String(stop), QString::asprintf("%g", values.stopDistance),
+            QLatin1String(dithering), QString::number(values.ditheringCode),
+            QLatin1String(head1Offset), QString::number(values.head1Heat),
+            QLatin1String(head2Offset), QString::number(values.head2Heat),
+            QLatin1String(r1Tension), QString::number(values.ribbon1Tension),
+            QLatin1String(r2Tension), QString::number(values.ribbon2Tension),
+            QLatin1String(ribbonSaver), ribbonSaverText(values.ribbonSaverOn)};
 }
 
 } // namespace PrintOptions

@@ -29,31 +29,6 @@ const QStringList &predefinedNames()
     return names;
 }
 
-// The options a fresh printer runs with.
-QStringList sampleOptions()
-{
-    using namespace PrintOptions;
-    const QString zero = QStringLiteral("0");
-    return {QLatin1String(orientation), QString::number(defaultOrientation),
-            QLatin1String(mirror),      flagText(false),
-            QLatin1String(negative),    flagText(false),
-            QLatin1String(overprint),   flagText(false),
-            QLatin1String(whiteBase),   flagText(false),
-            QLatin1String(cutMedia),    QString::number(defaultCut),
-            QLatin1String(offsetH1),    zero,
-            QLatin1String(offsetH2),    zero,
-            QLatin1String(offsetV1),    zero,
-            QLatin1String(offsetV2),    zero,
-            QLatin1String(feed),        zero,
-            QLatin1String(stop),        zero,
-            QLatin1String(dithering),   QString::number(defaultDithering),
-            QLatin1String(head1Offset), zero,
-            QLatin1String(head2Offset), zero,
-            QLatin1String(r1Tension),   zero,
-            QLatin1String(r2Tension),   zero,
-            QLatin1String(ribbonSaver), ribbonSaverText(false)};
-}
-
 // The queue name becomes part of a path; CUPS queue names are tame, anything
 // else is not stored at all.
 QString storagePathFor(const QString &queueName)
@@ -106,9 +81,10 @@ void PresetList::addBuiltIns(bool withSample)
                                     name, QString(), -1, this));
     }
     if (withSample) {
-        m_presets.append(new Preset(m_queueName, presetId(sampleName()),
-                                    Preset::STATE_SHIPPED, sampleOptions(), sampleName(),
-                                    QString(), 0, this));
+        // With a fresh printer's options.
+        m_presets.append(new Preset(m_queueName, presetId(sampleName()), Preset::STATE_SHIPPED,
+                                    PrintOptions::presetOptions({}), sampleName(), QString(), 0,
+                                    this));
     }
 }
 

@@ -281,29 +281,26 @@ bool VHSettingsPrinter::addPreset(QString presetName)
 {
     // From the back-end's present values, not the snapshot in the members;
     // only the cut code has no getter there.
-    const QStringList options{
-        QLatin1String(PrintOptions::orientation), QString::number(cupsSupport->getOrientation()),
-        QLatin1String(PrintOptions::mirror), PrintOptions::flagText(cupsSupport->getMirror()),
-        QLatin1String(PrintOptions::negative), PrintOptions::flagText(cupsSupport->getInverse()),
-        QLatin1String(PrintOptions::overprint), PrintOptions::flagText(cupsSupport->getOverprint()),
-        QLatin1String(PrintOptions::whiteBase), PrintOptions::flagText(cupsSupport->getWhiteBase()),
-        QLatin1String(PrintOptions::cutMedia), QString::number(cutEnum),
-        QLatin1String(PrintOptions::offsetH1), QString::number(cupsSupport->getOffsetH1()),
-        QLatin1String(PrintOptions::offsetH2), QString::number(cupsSupport->getOffsetH2()),
-        QLatin1String(PrintOptions::offsetV1), QString::number(cupsSupport->getOffsetV1()),
-        QLatin1String(PrintOptions::offsetV2), QString::number(cupsSupport->getOffsetV2()),
-        QLatin1String(PrintOptions::feed), QString::number(cupsSupport->getFeed()),
-        QLatin1String(PrintOptions::stop), QString::asprintf("%g", cupsSupport->getStop()),
-        QLatin1String(PrintOptions::dithering), QString::number(cupsSupport->getDithering()),
-        QLatin1String(PrintOptions::head1Offset),
-        QString::number(cupsSupport->getColorHeadOffset(1)),
-        QLatin1String(PrintOptions::head2Offset),
-        QString::number(cupsSupport->getColorHeadOffset(2)),
-        QLatin1String(PrintOptions::r1Tension), QString::number(cupsSupport->getR1Tension()),
-        QLatin1String(PrintOptions::r2Tension), QString::number(cupsSupport->getR2Tension()),
-        QLatin1String(PrintOptions::ribbonSaver),
-        PrintOptions::ribbonSaverText(cupsSupport->getRibbonSaver()),
-    };
+    PrintOptions::Values values;
+    values.orientationCode = cupsSupport->getOrientation();
+    values.mirrorOn = cupsSupport->getMirror();
+    values.negativeOn = cupsSupport->getInverse();
+    values.overprintOn = cupsSupport->getOverprint();
+    values.whiteBaseOn = cupsSupport->getWhiteBase();
+    values.cutCode = cutEnum;
+    values.horizontal1 = cupsSupport->getOffsetH1();
+    values.horizontal2 = cupsSupport->getOffsetH2();
+    values.vertical1 = cupsSupport->getOffsetV1();
+    values.vertical2 = cupsSupport->getOffsetV2();
+    values.feedSteps = cupsSupport->getFeed();
+    values.stopDistance = cupsSupport->getStop();
+    values.ditheringCode = cupsSupport->getDithering();
+    values.head1Heat = cupsSupport->getColorHeadOffset(1);
+    values.head2Heat = cupsSupport->getColorHeadOffset(2);
+    values.ribbon1Tension = cupsSupport->getR1Tension();
+    values.ribbon2Tension = cupsSupport->getR2Tension();
+    values.ribbonSaverOn = cupsSupport->getRibbonSaver();
+    const QStringList options = PrintOptions::presetOptions(values);
 
     const int index = presetList->applyLastPresetIndex();
     auto *preset = new Preset(kQueueName, PresetList::presetId(presetName), Preset::STATE_USER,
