@@ -1,28 +1,28 @@
 #include "UtilityDaemon.h"
 
+#include "UtilitydLogging.h"
+#include "UtilitydNames.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QProcess>
-
-Q_LOGGING_CATEGORY(lcUtilityd, "vh.utilityd")
 
 namespace {
 struct Method
 {
     const char *name;
-    const char *signature; // of the arguments the call must carry
-    const char *stateKey;  // where a setter keeps its value; null for others
+    const char *stateKey; // where a setter keeps its value; null for others
 };
 
-// The interface as the settings program uses it; nothing else is exported.
+// What each method of the interface description does.
 constexpr Method kMethods[] = {
-    {"setDisplayDimTime", "i", "displayDimTime"},
-    {"setDisplayPowerOffTime", "i", "displayPowerOffTime"},
-    {"setDisplayBrightness", "u", "displayBrightness"},
-    {"setAutomaticUpdateCheck", "b", "automaticUpdateCheck"},
-    {"setTwentyFourHourMode", "b", "twentyFourHourMode"},
-    {"setDateFormat", "s", "dateFormat"},
-    {"getShip", "", nullptr},
+    {"setDisplayDimTime", "displayDimTime"},
+    {"setDisplayPowerOffTime", "displayPowerOffTime"},
+    {"setDisplayBrightness", "displayBrightness"},
+    {"setAutomaticUpdateCheck", "automaticUpdateCheck"},
+    {"setTwentyFourHourMode", "twentyFourHourMode"},
+    {"setDateFormat", "dateFormat"},
+    {"getShip", nullptr},
 };
 
 const Method *findMethod(const QString &name)
@@ -40,6 +40,7 @@ constexpr int kToolTimeoutMs = 1000;
 UtilityDaemon::UtilityDaemon(const QString &backlightClassDir, const QString &stateFilePath,
                              QObject *parent)
     : QDBusVirtualObject(parent)
+    , m_interface(InterfaceDescription::embedded())
     , m_backlight(backlightClassDir)
     , m_state(stateFilePath)
 {
@@ -64,20 +65,9 @@ void UtilityDaemon::restore()
 
 QString UtilityDaemon::introspect(const QString &path) const
 {
-    if (path != QLatin1String(ObjectPath))
+    if (path != QLatin1String(UtilitydNames::objectPath))
         return QString();
-    QString xml = QStringLiteral("  <interface name=\"%1\">\n").arg(QLatin1String(InterfaceName));
-    for (const Method &method : kMethods) {
-        xml += QStringLiteral("    <method name=\"%1\">\n").arg(QLatin1String(method.name));
-        if (*method.signature)
-            xml += QStringLiteral("      <arg name=\"value\" type=\"%1\" direction=\"in\"/>\n")
-                       .arg(QLatin1String(method.signature));
-        else
-            xml += QStringLiteral("      <arg name=\"ship\" type=\"i\" direction=\"out\"/>\n");
-        xml += QStringLiteral("    </method>\n");
-    }
-    xml += QStringLiteral("  </interface>\n");
-    return xml;
+    return m_interface.introspection();
 }
 
 bool UtilityDaemon::handleMessage(const QDBusMessage &message, const QDBusConnection &connection)
@@ -86,9 +76,9 @@ bool UtilityDaemon::handleMessage(const QDBusMessage &message, const QDBusConnec
         return false;
     const QString interface = message.interface();
     // Leave Introspectable and unknown interfaces to QtDBus' own replies.
-    if (!interface.isEmpty() && interface != QLatin1String(InterfaceName))
+    if (!interface.isEmpty() && interface != QLatin1String(UtilitydNames::interfaceName))
         return false;
-    if (interface.isEmpty() && !findMethod(message.member()))
+    if (interface.isEmpty() && !m_interface.inSignature(message.member()))
         return false;
 
     const QDBusMessage reply = dispatch(message);
@@ -103,16 +93,18 @@ bool UtilityDaemon::handleMessage(const QDBusMessage &message, const QDBusConnec
 QDBusMessage UtilityDaemon::dispatch(const QDBusMessage &call)
 {
     const Method *method = findMethod(call.member());
-    if (!method) {
-        return call.createErrorReply(
-            QDBusError::UnknownMethod,
-            QStringLiteral("No method %1 in %2").arg(call.member(), QLatin1String(InterfaceName)));
+    const std::optional<QString> signature = m_interface.inSignature(call.member());
+    if (!method || !signature) {
+        return call.createErrorReply(QDBusError::UnknownMethod,
+                                     QStringLiteral("No method %1 in %2")
+                                         .arg(call.member(),
+                                              QLatin1String(UtilitydNames::interfaceName)));
     }
-    if (call.signature() != QLatin1String(method->signature)) {
-        return call.createErrorReply(QDBusError::InvalidArgs,
-                                     QStringLiteral("%1 takes signature '%2', not '%3'")
-                                         .arg(call.member(), QLatin1String(method->signature),
-                                              call.signature()));
+    if (call.signature() != *signature) {
+        return call.createErrorReply(
+            QDBusError::InvalidArgs,
+            QStringLiteral("%1 takes signature '%2', not '%3'")
+                .arg(call.member(), *signature, call.signature()));
     }
 
     if (!method->stateKey)
@@ -148,6 +140,8 @@ QDBusMessage UtilityDaemon::storeValue(const QDBusMessage &call, const QString &
 qint32 UtilityDaemon::readShipVariant() const
 {
     QProcess tool;
+    // What it says on standard error is of no use here.
+    tool.setStandardErrorFile(QProcess::nullDevice());
     tool.start(QStringLiteral("fw_printenv"), {QStringLiteral("-n"), QStringLiteral("vhShip")},
                QIODevice::ReadOnly);
     if (!tool.waitForFinished(kToolTimeoutMs)) {

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "Backlight.h"
+#include "InterfaceDescription.h"
 #include "StateFile.h"
 
 #include <QDBusVirtualObject>
-#include <QLoggingCategory>
-
-Q_DECLARE_LOGGING_CATEGORY(lcUtilityd)
 
 // The object at "/" of the utility daemon. It handles the raw messages itself
 // so that a call with the right name but the wrong argument types gets a
@@ -15,10 +13,6 @@ class UtilityDaemon : public QDBusVirtualObject
 {
     Q_OBJECT
 public:
-    static constexpr const char *ServiceName = "com.varnholt.VHUtilityd";
-    static constexpr const char *ObjectPath = "/";
-    static constexpr const char *InterfaceName = "local.VHUtilityd.UtilityDaemon";
-
     UtilityDaemon(const QString &backlightClassDir, const QString &stateFilePath,
                   QObject *parent = nullptr);
 
@@ -35,6 +29,7 @@ private:
     QDBusMessage storeValue(const QDBusMessage &call, const QString &key, const QJsonValue &value);
     qint32 readShipVariant() const;
 
+    InterfaceDescription m_interface;
     Backlight m_backlight;
     StateFile m_state;
 };

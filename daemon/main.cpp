@@ -3,6 +3,8 @@
 // device's shipping variant.
 
 #include "UtilityDaemon.h"
+#include "UtilitydLogging.h"
+#include "UtilitydNames.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -48,7 +50,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Utility daemon for the settings program (D-Bus name %1).")
-            .arg(QLatin1String(UtilityDaemon::ServiceName)));
+            .arg(QLatin1String(UtilitydNames::service)));
     parser.addHelpOption();
     const QCommandLineOption busOption(QStringLiteral("bus"),
                                        QStringLiteral("Serve on the bus at <address> instead of the system bus."),
@@ -85,22 +87,22 @@ int main(int argc, char *argv[])
     daemon.restore();
 
     // The object goes first so that no call can arrive at a missing object.
-    if (!bus.registerVirtualObject(QLatin1String(UtilityDaemon::ObjectPath), &daemon)) {
-        qCCritical(lcUtilityd) << "cannot register the object at" << UtilityDaemon::ObjectPath;
+    if (!bus.registerVirtualObject(QLatin1String(UtilitydNames::objectPath), &daemon)) {
+        qCCritical(lcUtilityd) << "cannot register the object at" << UtilitydNames::objectPath;
         return 1;
     }
-    if (!bus.registerService(QLatin1String(UtilityDaemon::ServiceName))) {
+    if (!bus.registerService(QLatin1String(UtilitydNames::service))) {
         qCCritical(lcUtilityd).noquote()
-            << "cannot own" << UtilityDaemon::ServiceName << ":" << bus.lastError().name()
+            << "cannot own" << UtilitydNames::service << ":" << bus.lastError().name()
             << bus.lastError().message();
         return 1;
     }
     if (!quitOnTermination(app))
         qCWarning(lcUtilityd) << "no clean shutdown on SIGTERM";
-    qCInfo(lcUtilityd) << "serving" << UtilityDaemon::ServiceName;
+    qCInfo(lcUtilityd) << "serving" << UtilitydNames::service;
 
     const int status = app.exec();
-    bus.unregisterService(QLatin1String(UtilityDaemon::ServiceName));
-    bus.unregisterObject(QLatin1String(UtilityDaemon::ObjectPath));
+    bus.unregisterService(QLatin1String(UtilitydNames::service));
+    bus.unregisterObject(QLatin1String(UtilitydNames::objectPath));
     return status;
 }

@@ -6,8 +6,8 @@ namespace BoundedCommand {
 
 QByteArray run(QProcess *process, const QString &program, const QStringList &arguments, int msecs)
 {
-    process->setProcessChannelMode(QProcess::SeparateChannels);
-    process->start(program, arguments, QIODevice::ReadWrite);
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(program, arguments, QIODevice::ReadOnly);
     process->waitForFinished(msecs);
     return process->readAllStandardOutput();
 }

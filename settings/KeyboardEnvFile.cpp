@@ -1,10 +1,10 @@
 #include "KeyboardEnvFile.h"
 
 #include "SaveFileLeftovers.h"
+#include "SettingsLogging.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -12,8 +12,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-Q_DECLARE_LOGGING_CATEGORY(lcSettings)
 
 namespace {
 
@@ -93,7 +91,6 @@ bool KeyboardEnvFile::rewrite(const QString &path, const QString &layout, const 
         // variables, so an unreadable file is left as it is.
         if (!current.open(QIODevice::ReadOnly)) {
             qDebug() << "failed to open wayland file";
-            qCWarning(lcSettings) << "cannot read" << path << current.errorString();
             return false;
         }
         content = current.readAll();
@@ -158,7 +155,6 @@ bool KeyboardEnvFile::rewriteInPlace(const QString &path, const QByteArray &old,
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) {
         qDebug() << "failed to open wayland file";
-        qCWarning(lcSettings) << "cannot write" << path << qt_error_string(errno);
         return false;
     }
     // Claim the space first: a full disk then fails before a byte changes.
@@ -176,7 +172,6 @@ bool KeyboardEnvFile::rewriteInPlace(const QString &path, const QByteArray &old,
         ::fsync(fd);
         ::close(fd);
         qDebug() << "failed to reopen wayland file";
-        qCWarning(lcSettings) << "cannot rewrite" << path << "in place:" << qt_error_string(error);
         return false;
     }
     ::close(fd);

@@ -1,18 +1,16 @@
 #include "SettingsFile.h"
 
 #include "SaveFileLeftovers.h"
+#include "SettingsLogging.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QLoggingCategory>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <memory>
-
-Q_DECLARE_LOGGING_CATEGORY(lcSettings)
 
 namespace SettingsFile {
 

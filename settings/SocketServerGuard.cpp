@@ -1,11 +1,10 @@
 #include "SocketServerGuard.h"
 
+#include "SettingsLogging.h"
+
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLoggingCategory>
-
-Q_DECLARE_LOGGING_CATEGORY(lcSettings)
 
 namespace {
 

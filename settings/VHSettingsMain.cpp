@@ -7,9 +7,12 @@
 #include "DeviceInfo.h"
 #include "KeyboardEnvFile.h"
 #include "SettingsFile.h"
+#include "SettingsKeys.h"
+#include "SettingsLogging.h"
 #include "SocketServerGuard.h"
 #include "TabRequestDecoder.h"
-#include "UtilityDaemon.h"
+#include "UtilityDaemonClient.h"
+#include "UtilitydNames.h"
 #include "VHSettingsAboutInfoFields.h"
 #include "VHSettingsCatalogue.h"
 
@@ -20,17 +23,12 @@
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QUuid>
 
 #include <stdexcept>
 
-Q_LOGGING_CATEGORY(lcSettings, "vh.settings")
-
 namespace {
-
-const QString kFirstLaunchListKey = QStringLiteral("appFirstLaunchList");
 
 QString settingsPath(const QString &settingKey)
 {
@@ -44,37 +42,38 @@ QString settingsPath(const QString &settingKey)
 
 VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     : QObject(parent)
-    , GROUP_LOCALE(QStringLiteral("locale"))
-    , GROUP_DISPLAY(QStringLiteral("display"))
-    , GROUP_PRIVACY(QStringLiteral("privacy"))
-    , GROUP_DATETIME(QStringLiteral("dateTime"))
-    , GROUP_UPDATES(QStringLiteral("updates"))
-    , GROUP_INIT(QStringLiteral("initialization"))
-    , GROUP_LOCKSCREEN(QStringLiteral("lockscreen"))
-    , GROUP_HOME(QStringLiteral("home"))
-    , KEY_LANGUAGE(QStringLiteral("language"))
-    , KEY_UNITS(QStringLiteral("units"))
-    , KEY_KEYBOARD_LAYOUT(QStringLiteral("keyboardLayout"))
-    , KEY_DISPLAY_BRIGHTNESS(QStringLiteral("brightnessLevel"))
-    , KEY_DISPLAY_DIMMING(QStringLiteral("dimmingInactive"))
-    , KEY_DISPLAY_POWER(QStringLiteral("powerInactive"))
-    , KEY_PRIVACY_ANALYTICS(QStringLiteral("sendAnalytics"))
-    , KEY_MOUNT_SHARED_FOLDER(QStringLiteral("mountSharedFolder"))
-    , KEY_DATETIME_24HOUR(QStringLiteral("24Hour"))
-    , KEY_DATETIME_AUTO(QStringLiteral("automaticDateTime"))
-    , KEY_DATETIME_FORMAT(QStringLiteral("dateFormat"))
-    , KEY_UPDATE_AUTOCHECK(QStringLiteral("automaticUpdateCheck"))
-    , KEY_UPDATE_LASTCHECK(QStringLiteral("lastUpdateCheck"))
-    , KEY_INIT_FIRSTBOOTAPP(QStringLiteral("firstBootApplication"))
-    , KEY_INIT_FIRSTBOOTPAGE(QStringLiteral("firstBootDefaultPage"))
-    , KEY_LOCK_AUTO(QStringLiteral("lockscreenAuto"))
-    , KEY_ZOOMLEVEL(QStringLiteral("zoomLevel"))
-    , KEY_APPCOLLAPSED(QStringLiteral("appListCollapsed"))
-    , KEY_DOUBLECLICK(QStringLiteral("doubleClickOpen"))
-    , KEY_FIRSTLAUNCHLIST(kFirstLaunchListKey)
+    , GROUP_LOCALE(QLatin1String(SettingsGroups::locale))
+    , GROUP_DISPLAY(QLatin1String(SettingsGroups::display))
+    , GROUP_PRIVACY(QLatin1String(SettingsGroups::privacy))
+    , GROUP_DATETIME(QLatin1String(SettingsGroups::dateTime))
+    , GROUP_UPDATES(QLatin1String(SettingsGroups::updates))
+    , GROUP_INIT(QLatin1String(SettingsGroups::initialization))
+    , GROUP_LOCKSCREEN(QLatin1String(SettingsGroups::lockscreen))
+    , GROUP_HOME(QLatin1String(SettingsGroups::home))
+    , KEY_LANGUAGE(QLatin1String(SettingsKeys::language))
+    , KEY_UNITS(QLatin1String(SettingsKeys::units))
+    , KEY_KEYBOARD_LAYOUT(QLatin1String(SettingsKeys::keyboardLayout))
+    , KEY_DISPLAY_BRIGHTNESS(QLatin1String(SettingsKeys::brightnessLevel))
+    , KEY_DISPLAY_DIMMING(QLatin1String(SettingsKeys::dimmingInactive))
+    , KEY_DISPLAY_POWER(QLatin1String(SettingsKeys::powerInactive))
+    , KEY_PRIVACY_ANALYTICS(QLatin1String(SettingsKeys::sendAnalytics))
+    , KEY_MOUNT_SHARED_FOLDER(QLatin1String(SettingsKeys::mountSharedFolder))
+    , KEY_DATETIME_24HOUR(QLatin1String(SettingsKeys::twentyFourHour))
+    , KEY_DATETIME_AUTO(QLatin1String(SettingsKeys::automaticDateTime))
+    , KEY_DATETIME_FORMAT(QLatin1String(SettingsKeys::dateFormat))
+    , KEY_UPDATE_AUTOCHECK(QLatin1String(SettingsKeys::automaticUpdateCheck))
+    , KEY_UPDATE_LASTCHECK(QLatin1String(SettingsKeys::lastUpdateCheck))
+    , KEY_INIT_FIRSTBOOTAPP(QLatin1String(SettingsKeys::firstBootApplication))
+    , KEY_INIT_FIRSTBOOTPAGE(QLatin1String(SettingsKeys::firstBootDefaultPage))
+    , KEY_LOCK_AUTO(QLatin1String(SettingsKeys::lockscreenAuto))
+    , KEY_ZOOMLEVEL(QLatin1String(SettingsKeys::zoomLevel))
+    , KEY_APPCOLLAPSED(QLatin1String(SettingsKeys::appListCollapsed))
+    , KEY_DOUBLECLICK(QLatin1String(SettingsKeys::doubleClickOpen))
+    , KEY_FIRSTLAUNCHLIST(QLatin1String(SettingsKeys::appFirstLaunchList))
     , localeLanguages(nullptr)
-    , utilityDaemon(UtilityDaemon::serviceName, UtilityDaemon::objectPath,
-                    UtilityDaemon::interfaceName, QDBusConnection::systemBus())
+    , utilityDaemon(QLatin1String(UtilitydNames::service),
+                    QLatin1String(UtilitydNames::objectPath),
+                    QLatin1String(UtilitydNames::interfaceName), QDBusConnection::systemBus())
 {
     if (startServer)
         startLocalServer();
@@ -121,7 +120,7 @@ QVariant VHSettingsMain::readSetting(const QString &settingKey, const QVariant &
 
 bool VHSettingsMain::writeSetting(const QString &settingKey, QVariant settingValue)
 {
-    if (settingKey == kFirstLaunchListKey) {
+    if (settingKey == QLatin1String(SettingsKeys::appFirstLaunchList)) {
         QStringList list = settingFirstLaunchAppList;
         list.append(settingValue.toString());
         settingValue = list;
@@ -168,7 +167,8 @@ void VHSettingsMain::sendAnalyticHit(QString settingName, QVariant newValue)
 
 void VHSettingsMain::callUtilityDaemon(const QString &settingKey, const QVariant &settingValue)
 {
-    const UtilityDaemon::Call call = UtilityDaemon::callForSetting(settingKey, settingValue);
+    const UtilityDaemonClient::Call call =
+        UtilityDaemonClient::callForSetting(settingKey, settingValue);
     if (call.method.isEmpty())
         return;
     const QDBusMessage reply = utilityDaemon.callWithArgumentList(QDBus::AutoDetect, call.method,
@@ -195,9 +195,9 @@ std::optional<bool> VHSettingsMain::daemonSaysMilitaryShipped()
 {
     const QDBusReply<qint32> reply = utilityDaemon.call(QStringLiteral("getShip"));
     if (reply.isValid())
-        return reply.value() == UtilityDaemon::militaryShipVariant;
+        return reply.value() == UtilityDaemonClient::militaryShipVariant;
 
-    qDebug() << UtilityDaemon::getShipErrorText << reply.error();
+    qDebug() << UtilityDaemonClient::getShipErrorText << reply.error();
     return std::nullopt;
 }
 
@@ -208,7 +208,7 @@ bool VHSettingsMain::bootloaderSaysMilitaryShipped()
     const int nul = output.indexOf('\0');
     if (nul >= 0)
         output.truncate(nul);
-    return output.trimmed().toInt() == UtilityDaemon::militaryShipVariant;
+    return output.trimmed().toInt() == UtilityDaemonClient::militaryShipVariant;
 }
 
 void VHSettingsMain::setTime(QString minutes, QString hours)
@@ -292,8 +292,10 @@ void VHSettingsMain::resetSupplyCalibration()
 {
     // fw_setenv locks the environment for its read-modify-write, so the
     // three runs may overlap without losing a removal.
-    for (const char *name : {"supplyTrans", "cutterTrans", "supplyRefl"})
-        QProcess::startDetached(QStringLiteral("fw_setenv"), {QString::fromLatin1(name)});
+    for (const char *name : {"supplyTrans", "cutterTrans", "supplyRefl"}) {
+        if (!QProcess::startDetached(QStringLiteral("fw_setenv"), {QString::fromLatin1(name)}))
+            qCWarning(lcSettings) << "cannot start fw_setenv to remove" << name;
+    }
 }
 
 void VHSettingsMain::startLocalServer()
@@ -304,8 +306,6 @@ void VHSettingsMain::startLocalServer()
     if (!localServer->listen(name)) {
         qDebug().noquote() << QStringLiteral("Cannot start server: ")
                 + localServer->fullServerName();
-        qCWarning(lcSettings) << "cannot listen on local socket" << name
-                              << localServer->errorString();
         delete localServer;
         localServer = nullptr;
         return;

@@ -1,15 +1,14 @@
 #include "AnalyticsLibrary.h"
 
+#include "AnalyticsLogging.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QLoggingCategory>
 #include <QSettings>
 #include <QStandardPaths>
-
-Q_LOGGING_CATEGORY(lcAnalytics, "vh.analytics")
 
 namespace {
 

@@ -1,14 +1,12 @@
+#include "ComponentsLogging.h"
 #include "VHDeviceModel.h"
 #include "VHGeneralClassAppLauncher.h"
 #include "VHTimezoneHelper.h"
 
 #include <QFontDatabase>
-#include <QLoggingCategory>
 #include <QQmlEngine>
 #include <QQmlExtensionPlugin>
 #include <QUrl>
-
-Q_LOGGING_CATEGORY(lcComponents, "vh.components")
 
 // The shared controls of the appliance's windows. The controls and palettes
 // are QML files beside the qmldir; this plugin adds the C++ singletons and

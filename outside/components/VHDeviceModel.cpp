@@ -1,9 +1,8 @@
 #include "VHDeviceModel.h"
 
-#include <QLoggingCategory>
-#include <QProcess>
+#include "ComponentsLogging.h"
 
-Q_LOGGING_CATEGORY(lcDeviceModel, "vh.components.model")
+#include <QProcess>
 
 namespace {
 
@@ -14,6 +13,7 @@ constexpr int kPrintenvWaitMsecs = 500;
 QString readModel()
 {
     QProcess printenv;
+    printenv.setStandardErrorFile(QProcess::nullDevice());
     printenv.start(QStringLiteral("fw_printenv"), {QStringLiteral("-n"), QStringLiteral("vhModel")},
                    QIODevice::ReadOnly);
     if (!printenv.waitForFinished(kPrintenvWaitMsecs)) {

@@ -1,9 +1,8 @@
 #include "VHGeneralClassAppLauncher.h"
 
-#include <QLoggingCategory>
-#include <QProcess>
+#include "ComponentsLogging.h"
 
-Q_LOGGING_CATEGORY(lcLauncher, "vh.components.launcher")
+#include <QProcess>
 
 VHGeneralClassAppLauncher::VHGeneralClassAppLauncher(QObject *parent)
     : QObject(parent)

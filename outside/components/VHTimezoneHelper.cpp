@@ -1,12 +1,10 @@
 #include "VHTimezoneHelper.h"
 
 #include "ClockRequestQueue.h"
+#include "ComponentsLogging.h"
 
 #include <QFile>
-#include <QLoggingCategory>
 #include <QTimeZone>
-
-Q_LOGGING_CATEGORY(lcTimezone, "vh.components.timezone")
 
 namespace {
 

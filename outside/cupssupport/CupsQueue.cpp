@@ -1,5 +1,7 @@
 #include "CupsQueue.h"
 
+#include "CupsSupportLogging.h"
+
 #include <dlfcn.h>
 
 #include <future>

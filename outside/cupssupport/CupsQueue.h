@@ -3,11 +3,8 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
-#include <QLoggingCategory>
 #include <QPair>
 #include <QString>
-
-Q_DECLARE_LOGGING_CATEGORY(lcCupsSupport)
 
 // CupsSupport's exchanges with the CUPS scheduler. They live in the module
 // libCupsSupportScheduler.so, the only part that links libcups (and with it

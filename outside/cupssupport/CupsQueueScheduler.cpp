@@ -1,6 +1,7 @@
 // The part of the print-support library that talks to the CUPS scheduler
 // through libcups; loaded by CupsQueue on the first exchange.
 #include "CupsQueue.h"
+#include "CupsSupportLogging.h"
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
@@ -8,9 +9,6 @@
 #include <memory>
 #include <type_traits>
 #include <unistd.h>
-
-// The module's own instance of the library's category.
-Q_LOGGING_CATEGORY(lcCupsSupport, "vh.cupssupport")
 
 namespace {
 

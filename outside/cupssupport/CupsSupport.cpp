@@ -1,45 +1,13 @@
 #include "CupsSupport.h"
 
 #include "CupsQueue.h"
+#include "CupsSupportLogging.h"
+#include "PrintOptions.h"
 
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
-
-Q_LOGGING_CATEGORY(lcCupsSupport, "vh.cupssupport")
-
-namespace {
-
-// Option names as the queue's PPD and the presets know them.
-const char kOrientation[] = "orientation-requested";
-const char kCutMedia[] = "CutMedia";
-const char kDithering[] = "Dithering";
-const char kMirror[] = "MirrorPrint";
-const char kInverse[] = "NegativePrint";
-const char kOverprint[] = "Overprint";
-const char kWhiteBase[] = "WhiteBase";
-const char kRibbonSaver[] = "RibbonSaver";
-const char kFeed[] = "Feed";
-const char kOffsetH1[] = "Hoffset1";
-const char kOffsetH2[] = "Hoffset2";
-const char kOffsetV1[] = "Voffset1";
-const char kOffsetV2[] = "Voffset2";
-const char kR1Tension[] = "R1TensionAdjust";
-const char kR2Tension[] = "R2TensionAdjust";
-const char kStop[] = "Stop";
-const char kHead1Offset[] = "head1Offset";
-const char kHead2Offset[] = "head2Offset";
-
-// What a fresh printer does: the same choices a preset without them selects.
-constexpr int kDefaultDithering = 21; // Atkinson
-
-QString boolText(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-} // namespace
 
 CupsSupport::CupsSupport(const QString &queueName)
     : m_queueName(queueName)
@@ -157,12 +125,13 @@ bool CupsSupport::write(const QList<QPair<QByteArray, QString>> &changes)
 
 CupsSupport::_CupsOrientation CupsSupport::getOrientation() const
 {
-    return static_cast<_CupsOrientation>(intValue(kOrientation, REVERSE_LANDSCAPE));
+    return static_cast<_CupsOrientation>(
+        intValue(PrintOptions::orientation, PrintOptions::defaultOrientation));
 }
 
 void CupsSupport::setOrientation(_CupsOrientation orientation)
 {
-    store(kOrientation, QString::number(static_cast<int>(orientation)));
+    store(PrintOptions::orientation, QString::number(static_cast<int>(orientation)));
 }
 
 QString CupsSupport::getPpdOption(const char *name) const
@@ -174,170 +143,171 @@ QString CupsSupport::getPpdOption(const char *name) const
 
 void CupsSupport::setCut(int cut)
 {
-    store(kCutMedia, QString::number(cut));
+    store(PrintOptions::cutMedia, QString::number(cut));
 }
 
 int CupsSupport::getDithering() const
 {
-    return intValue(kDithering, kDefaultDithering);
+    return intValue(PrintOptions::dithering, PrintOptions::defaultDithering);
 }
 
 void CupsSupport::setDithering(int dithering)
 {
-    store(kDithering, QString::number(dithering));
+    store(PrintOptions::dithering, QString::number(dithering));
 }
 
 bool CupsSupport::getMirror() const
 {
-    return boolValue(kMirror, false);
+    return boolValue(PrintOptions::mirror, false);
 }
 
 void CupsSupport::setMirror(bool mirror)
 {
-    store(kMirror, boolText(mirror));
+    store(PrintOptions::mirror, PrintOptions::flagText(mirror));
 }
 
 bool CupsSupport::getInverse() const
 {
-    return boolValue(kInverse, false);
+    return boolValue(PrintOptions::negative, false);
 }
 
 void CupsSupport::setInverse(bool inverse)
 {
-    store(kInverse, boolText(inverse));
+    store(PrintOptions::negative, PrintOptions::flagText(inverse));
 }
 
 bool CupsSupport::getOverprint() const
 {
-    return boolValue(kOverprint, false);
+    return boolValue(PrintOptions::overprint, false);
 }
 
 void CupsSupport::setOverprint(bool overprint)
 {
-    store(kOverprint, boolText(overprint));
+    store(PrintOptions::overprint, PrintOptions::flagText(overprint));
 }
 
 bool CupsSupport::getWhiteBase() const
 {
-    return boolValue(kWhiteBase, false);
+    return boolValue(PrintOptions::whiteBase, false);
 }
 
 void CupsSupport::setWhiteBase(bool whiteBase)
 {
-    store(kWhiteBase, boolText(whiteBase));
+    store(PrintOptions::whiteBase, PrintOptions::flagText(whiteBase));
 }
 
 bool CupsSupport::getRibbonSaver() const
 {
-    return boolValue(kRibbonSaver, false);
+    return boolValue(PrintOptions::ribbonSaver, false);
 }
 
 void CupsSupport::setRibbonSaver(bool ribbonSaver)
 {
-    store(kRibbonSaver, boolText(ribbonSaver));
+    store(PrintOptions::ribbonSaver, PrintOptions::flagText(ribbonSaver));
 }
 
 int CupsSupport::getFeed() const
 {
-    return intValue(kFeed, 0);
+    return intValue(PrintOptions::feed, 0);
 }
 
 void CupsSupport::setFeed(int feed)
 {
-    store(kFeed, QString::number(feed));
+    store(PrintOptions::feed, QString::number(feed));
 }
 
 int CupsSupport::getOffsetH1() const
 {
-    return intValue(kOffsetH1, 0);
+    return intValue(PrintOptions::offsetH1, 0);
 }
 
 void CupsSupport::setOffsetH1(int offset)
 {
-    store(kOffsetH1, QString::number(offset));
+    store(PrintOptions::offsetH1, QString::number(offset));
 }
 
 int CupsSupport::getOffsetH2() const
 {
-    return intValue(kOffsetH2, 0);
+    return intValue(PrintOptions::offsetH2, 0);
 }
 
 void CupsSupport::setOffsetH2(int offset)
 {
-    store(kOffsetH2, QString::number(offset));
+    store(PrintOptions::offsetH2, QString::number(offset));
 }
 
 int CupsSupport::getOffsetV1() const
 {
-    return intValue(kOffsetV1, 0);
+    return intValue(PrintOptions::offsetV1, 0);
 }
 
 void CupsSupport::setOffsetV1(int offset)
 {
-    store(kOffsetV1, QString::number(offset));
+    store(PrintOptions::offsetV1, QString::number(offset));
 }
 
 int CupsSupport::getOffsetV2() const
 {
-    return intValue(kOffsetV2, 0);
+    return intValue(PrintOptions::offsetV2, 0);
 }
 
 void CupsSupport::setOffsetV2(int offset)
 {
-    store(kOffsetV2, QString::number(offset));
+    store(PrintOptions::offsetV2, QString::number(offset));
 }
 
 int CupsSupport::getR1Tension() const
 {
-    return intValue(kR1Tension, 0);
+    return intValue(PrintOptions::r1Tension, 0);
 }
 
 void CupsSupport::setR1Tension(int tension)
 {
-    store(kR1Tension, QString::number(tension));
+    store(PrintOptions::r1Tension, QString::number(tension));
 }
 
 int CupsSupport::getR2Tension() const
 {
-    return intValue(kR2Tension, 0);
+    return intValue(PrintOptions::r2Tension, 0);
 }
 
 void CupsSupport::setR2Tension(int tension)
 {
-    store(kR2Tension, QString::number(tension));
+    store(PrintOptions::r2Tension, QString::number(tension));
 }
 
 double CupsSupport::getStop() const
 {
     bool ok = false;
-    const double stop = value(kStop).trimmed().toDouble(&ok);
+    const double stop = value(PrintOptions::stop).trimmed().toDouble(&ok);
     return ok && std::isfinite(stop) ? stop : 0.0;
 }
 
 void CupsSupport::setStop(double stop)
 {
     if (!std::isfinite(stop)) {
-        qCWarning(lcCupsSupport) << "option" << kStop << "not stored: not a finite number" << stop;
+        qCWarning(lcCupsSupport) << "option" << PrintOptions::stop
+                                 << "not stored: not a finite number" << stop;
         return;
     }
-    store(kStop, QString::number(stop, 'g', QLocale::FloatingPointShortest));
+    store(PrintOptions::stop, QString::number(stop, 'g', QLocale::FloatingPointShortest));
 }
 
 int CupsSupport::getColorHeadOffset(int head) const
 {
     if (head == 1)
-        return intValue(kHead1Offset, 0);
+        return intValue(PrintOptions::head1Offset, 0);
     if (head == 2)
-        return intValue(kHead2Offset, 0);
+        return intValue(PrintOptions::head2Offset, 0);
     return 0;
 }
 
 void CupsSupport::setColorHeadOffset(int value, int head)
 {
     if (head == 1) {
-        store(kHead1Offset, QString::number(value));
+        store(PrintOptions::head1Offset, QString::number(value));
     } else if (head == 2) {
-        store(kHead2Offset, QString::number(value));
+        store(PrintOptions::head2Offset, QString::number(value));
     } else {
         qCWarning(lcCupsSupport) << "no print head" << head << "; heat offset not stored";
     }

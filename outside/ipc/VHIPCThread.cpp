@@ -1,15 +1,14 @@
 #include "VHIPCThread.h"
 
+#include "IpcLogging.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QSaveFile>
 #include <QUuid>
-
-Q_LOGGING_CATEGORY(lcIpc, "vh.ipc")
 
 namespace {
 

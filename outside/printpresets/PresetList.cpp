@@ -1,6 +1,8 @@
 #include "PresetList.h"
 
 #include "Preset.h"
+#include "PrintOptions.h"
+#include "PrintPresetsLogging.h"
 #include "SaveFileLeftovers.h"
 
 #include <QDir>
@@ -9,14 +11,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcPresets, "vh.printpresets")
 
 namespace {
 
@@ -28,29 +27,6 @@ const QStringList &predefinedNames()
                                    QStringLiteral("<System Settings>"),
                                    QStringLiteral("<Default Settings>")};
     return names;
-}
-
-// The options a fresh printer runs with.
-QStringList sampleOptions()
-{
-    return {QStringLiteral("orientation-requested"), QStringLiteral("5"),
-            QStringLiteral("MirrorPrint"), QStringLiteral("False"),
-            QStringLiteral("NegativePrint"), QStringLiteral("False"),
-            QStringLiteral("Overprint"), QStringLiteral("False"),
-            QStringLiteral("WhiteBase"), QStringLiteral("False"),
-            QStringLiteral("CutMedia"), QStringLiteral("1"),
-            QStringLiteral("Hoffset1"), QStringLiteral("0"),
-            QStringLiteral("Hoffset2"), QStringLiteral("0"),
-            QStringLiteral("Voffset1"), QStringLiteral("0"),
-            QStringLiteral("Voffset2"), QStringLiteral("0"),
-            QStringLiteral("Feed"), QStringLiteral("0"),
-            QStringLiteral("Stop"), QStringLiteral("0"),
-            QStringLiteral("Dithering"), QStringLiteral("21"),
-            QStringLiteral("head1Offset"), QStringLiteral("0"),
-            QStringLiteral("head2Offset"), QStringLiteral("0"),
-            QStringLiteral("R1TensionAdjust"), QStringLiteral("0"),
-            QStringLiteral("R2TensionAdjust"), QStringLiteral("0"),
-            QStringLiteral("RibbonSaver"), QStringLiteral("Disabled")};
 }
 
 // The queue name becomes part of a path; CUPS queue names are tame, anything
@@ -88,6 +64,11 @@ QString PresetList::sampleName()
     return QStringLiteral("Sample Preset");
 }
 
+QString PresetList::presetId(const QString &name)
+{
+    return name + QStringLiteral("_p");
+}
+
 void PresetList::addBuiltIns(bool withSample)
 {
     qDeleteAll(m_presets);
@@ -100,9 +81,10 @@ void PresetList::addBuiltIns(bool withSample)
                                     name, QString(), -1, this));
     }
     if (withSample) {
-        m_presets.append(new Preset(m_queueName, sampleName() + QStringLiteral("_p"),
-                                    Preset::STATE_SHIPPED, sampleOptions(), sampleName(),
-                                    QString(), 0, this));
+        // With a fresh printer's options.
+        m_presets.append(new Preset(m_queueName, presetId(sampleName()), Preset::STATE_SHIPPED,
+                                    PrintOptions::presetOptions({}), sampleName(), QString(), 0,
+                                    this));
     }
 }
 

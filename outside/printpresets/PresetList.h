@@ -49,7 +49,10 @@ public:
     // Empty when the queue name cannot be a file name.
     QString storagePath() const { return m_storagePath; }
 
+    // The preset every fresh list has.
     static QString sampleName();
+    // The id a preset with the shown name is kept under.
+    static QString presetId(const QString &name);
 
 private:
     void addBuiltIns(bool withSample);

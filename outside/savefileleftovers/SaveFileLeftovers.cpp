@@ -1,13 +1,12 @@
 #include "SaveFileLeftovers.h"
 
+#include "SaveFileLeftoversLogging.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QRegularExpression>
-
-Q_LOGGING_CATEGORY(lcSaveFile, "vh.savefile")
 
 namespace SaveFileLeftovers {
 

@@ -18,6 +18,9 @@ std::shared_ptr<ClockRequestQueue> ClockRequestQueue::shared()
 ClockRequestQueue::ClockRequestQueue()
 {
     m_process.setProgram(QStringLiteral("timedatectl"));
+    // The tool's output is never used.
+    m_process.setStandardOutputFile(QProcess::nullDevice());
+    m_process.setStandardErrorFile(QProcess::nullDevice());
     connect(&m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
             &ClockRequestQueue::startNext);
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -45,11 +48,9 @@ void ClockRequestQueue::startNext()
 {
     if (m_pending.isEmpty() || m_process.state() != QProcess::NotRunning)
         return;
-    // The tool's output is never used; drop it so the pipes stay empty.
-    m_process.readAllStandardOutput();
-    m_process.readAllStandardError();
     m_process.setArguments(m_pending.dequeue());
-    m_process.start(QIODevice::ReadWrite);
+    // Read-only closes the tool's input: it reads none.
+    m_process.start(QIODevice::ReadOnly);
 }
 
 bool ClockRequestQueue::isIdle() const

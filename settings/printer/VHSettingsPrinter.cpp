@@ -3,24 +3,22 @@
 #include "CupsSupport.h"
 #include "Preset.h"
 #include "PresetList.h"
+#include "PrintOptions.h"
 #include "PrintOptionTables.h"
+#include "SettingsLogging.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QProcess>
 
 #include <cmath>
 #include <limits>
 #include <optional>
 
-Q_LOGGING_CATEGORY(lcPrinter, "vh.settings.printer")
-
 namespace {
 
 using namespace PrintOptionTables;
 
 const QString kQueueName = QStringLiteral("Tundrel");
-const QString kSamplePresetName = QStringLiteral("Sample Preset");
 
 QString translated(const char *text)
 {
@@ -76,11 +74,6 @@ QString ditherText(const DitherMethod &method, const QString &ditherSuffix,
     return QLatin1String(method.prefix) + (method.ordered ? orderedDitherSuffix : ditherSuffix);
 }
 
-QString boolText(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-
 // The element after the first one equal to name. A name in last place has
 // no value and counts as missing.
 std::optional<QString> optionValue(const QStringList &options, const QString &name)
@@ -129,7 +122,7 @@ VHSettingsPrinter::VHSettingsPrinter(QObject *parent, const QString &testPages)
 
     ditheringMethod = textForCode(ditheringMap, cupsSupport->getDithering());
 
-    cutEnum = toInt(cupsSupport->getPpdOption("CutMedia"));
+    cutEnum = toInt(cupsSupport->getPpdOption(PrintOptions::cutMedia));
     cutOption = textForCode(cutOptionsMap, cutEnum);
 
     head1HeatOffset = cupsSupport->getColorHeadOffset(1);
@@ -291,35 +284,32 @@ void VHSettingsPrinter::setRibbonSaver(bool ribbonSaver)
 
 bool VHSettingsPrinter::addPreset(QString presetName)
 {
-    const QString suffixedName = presetName + QStringLiteral("_p");
-
     // From the back-end's present values, not the snapshot in the members;
     // only the cut code has no getter there.
-    const QStringList options{
-        QStringLiteral("orientation-requested"), QString::number(cupsSupport->getOrientation()),
-        QStringLiteral("MirrorPrint"), boolText(cupsSupport->getMirror()),
-        QStringLiteral("NegativePrint"), boolText(cupsSupport->getInverse()),
-        QStringLiteral("Overprint"), boolText(cupsSupport->getOverprint()),
-        QStringLiteral("WhiteBase"), boolText(cupsSupport->getWhiteBase()),
-        QStringLiteral("CutMedia"), QString::number(cutEnum),
-        QStringLiteral("Hoffset1"), QString::number(cupsSupport->getOffsetH1()),
-        QStringLiteral("Hoffset2"), QString::number(cupsSupport->getOffsetH2()),
-        QStringLiteral("Voffset1"), QString::number(cupsSupport->getOffsetV1()),
-        QStringLiteral("Voffset2"), QString::number(cupsSupport->getOffsetV2()),
-        QStringLiteral("Feed"), QString::number(cupsSupport->getFeed()),
-        QStringLiteral("Stop"), QString::asprintf("%g", cupsSupport->getStop()),
-        QStringLiteral("Dithering"), QString::number(cupsSupport->getDithering()),
-        QStringLiteral("head1Offset"), QString::number(cupsSupport->getColorHeadOffset(1)),
-        QStringLiteral("head2Offset"), QString::number(cupsSupport->getColorHeadOffset(2)),
-        QStringLiteral("R1TensionAdjust"), QString::number(cupsSupport->getR1Tension()),
-        QStringLiteral("R2TensionAdjust"), QString::number(cupsSupport->getR2Tension()),
-        QStringLiteral("RibbonSaver"),
-        cupsSupport->getRibbonSaver() ? QStringLiteral("Enabled") : QStringLiteral("Disabled"),
-    };
+    PrintOptions::Values values;
+    values.orientationCode = cupsSupport->getOrientation();
+    values.mirrorOn = cupsSupport->getMirror();
+    values.negativeOn = cupsSupport->getInverse();
+    values.overprintOn = cupsSupport->getOverprint();
+    values.whiteBaseOn = cupsSupport->getWhiteBase();
+    values.cutCode = cutEnum;
+    values.horizontal1 = cupsSupport->getOffsetH1();
+    values.horizontal2 = cupsSupport->getOffsetH2();
+    values.vertical1 = cupsSupport->getOffsetV1();
+    values.vertical2 = cupsSupport->getOffsetV2();
+    values.feedSteps = cupsSupport->getFeed();
+    values.stopDistance = cupsSupport->getStop();
+    values.ditheringCode = cupsSupport->getDithering();
+    values.head1Heat = cupsSupport->getColorHeadOffset(1);
+    values.head2Heat = cupsSupport->getColorHeadOffset(2);
+    values.ribbon1Tension = cupsSupport->getR1Tension();
+    values.ribbon2Tension = cupsSupport->getR2Tension();
+    values.ribbonSaverOn = cupsSupport->getRibbonSaver();
+    const QStringList options = PrintOptions::presetOptions(values);
 
     const int index = presetList->applyLastPresetIndex();
-    auto *preset = new Preset(kQueueName, suffixedName, Preset::STATE_USER, options, presetName,
-                              QString(), index, presetList.get());
+    auto *preset = new Preset(kQueueName, PresetList::presetId(presetName), Preset::STATE_USER,
+                              options, presetName, QString(), index, presetList.get());
     presetList->addPreset(preset);
     presetList->setCurrentPreset(preset);
     presetList->save(presetList->getPredefinedPresetNames());
@@ -338,7 +328,7 @@ void VHSettingsPrinter::deletePreset(QString presetName)
 QStringList VHSettingsPrinter::populatePresetList()
 {
     QStringList names = presetList->getUserPresetNames();
-    names.removeAll(kSamplePresetName);
+    names.removeAll(PresetList::sampleName());
     const QStringList predefined = presetList->getPredefinedPresetNames();
     if (predefined.size() > 2)
         names.prepend(predefined.first());
@@ -364,43 +354,43 @@ QStringList VHSettingsPrinter::loadPreset(QString presetName)
         return toInt(optionValue(options, QLatin1String(name)).value_or(QString()));
     };
 
-    negative = flag("NegativePrint");
+    negative = flag(PrintOptions::negative);
     setNegative(negative);
-    mirror = flag("MirrorPrint");
+    mirror = flag(PrintOptions::mirror);
     setMirror(mirror);
-    overprint = flag("Overprint");
+    overprint = flag(PrintOptions::overprint);
     setOverprint(overprint);
-    whitebase = flag("WhiteBase");
+    whitebase = flag(PrintOptions::whiteBase);
     setWhitebase(whitebase);
 
-    head1HeatOffset = number("head1Offset");
+    head1HeatOffset = number(PrintOptions::head1Offset);
     setHead1HeatOffset(head1HeatOffset);
-    head2HeatOffset = number("head2Offset");
+    head2HeatOffset = number(PrintOptions::head2Offset);
     setHead2HeatOffset(head2HeatOffset);
-    horizontal1Offset = number("Hoffset1");
+    horizontal1Offset = number(PrintOptions::offsetH1);
     setHorizontal1Offset(horizontal1Offset);
-    horizontal2Offset = number("Hoffset2");
+    horizontal2Offset = number(PrintOptions::offsetH2);
     setHorizontal2Offset(horizontal2Offset);
-    vertical1Offset = number("Voffset1");
+    vertical1Offset = number(PrintOptions::offsetV1);
     setVertical1Offset(vertical1Offset);
-    vertical2Offset = number("Voffset2");
+    vertical2Offset = number(PrintOptions::offsetV2);
     setVertical2Offset(vertical2Offset);
-    backfeedOffset = number("Stop");
+    backfeedOffset = number(PrintOptions::stop);
     setBackfeedOffset(backfeedOffset);
-    feedOffset = number("Feed");
+    feedOffset = number(PrintOptions::feed);
     setFeedOffset(feedOffset);
-    r1Tension = number("R1TensionAdjust");
+    r1Tension = number(PrintOptions::r1Tension);
     setR1Tension(r1Tension);
-    r2Tension = number("R2TensionAdjust");
+    r2Tension = number(PrintOptions::r2Tension);
     setR2Tension(r2Tension);
 
     // Missing names take the defaults below; values outside the tables,
     // including texts that are no integer, leave the option alone.
     const CodeText *orientation = nullptr;
-    if (const auto value = optionValue(options, QStringLiteral("orientation-requested")))
+    if (const auto value = optionValue(options, QLatin1String(PrintOptions::orientation)))
         orientation = entryFor(orientations, *value);
     else
-        orientation = find(orientations, 5); // "Landscape"
+        orientation = find(orientations, PrintOptions::defaultOrientation);
     if (orientation) {
         const QString text = translated(orientation->text);
         setPrintOrientation(text);
@@ -408,10 +398,10 @@ QStringList VHSettingsPrinter::loadPreset(QString presetName)
     }
 
     const DitherMethod *dithering = nullptr;
-    if (const auto value = optionValue(options, QStringLiteral("Dithering")))
+    if (const auto value = optionValue(options, QLatin1String(PrintOptions::dithering)))
         dithering = entryFor(ditherMethods, *value);
     else
-        dithering = find(ditherMethods, 21); // "Atkinson "
+        dithering = find(ditherMethods, PrintOptions::defaultDithering);
     if (dithering) {
         const QString text = ditherText(*dithering, ditherSuffix, orderedDitherSuffix);
         setDitheringMethod(text);
@@ -419,10 +409,10 @@ QStringList VHSettingsPrinter::loadPreset(QString presetName)
     }
 
     const CodeText *cut = nullptr;
-    if (const auto value = optionValue(options, QStringLiteral("CutMedia")))
+    if (const auto value = optionValue(options, QLatin1String(PrintOptions::cutMedia)))
         cut = entryFor(cutOptions, *value);
     else
-        cut = find(cutOptions, 1); // "Cut After Page"
+        cut = find(cutOptions, PrintOptions::defaultCut);
     if (cut) {
         const QString text = translated(cut->text);
         setCutOption(text);

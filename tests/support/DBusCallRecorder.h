@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UtilitydNames.h"
+
 #include <QDBusConnection>
 #include <QHash>
 #include <QList>
@@ -29,9 +31,9 @@ class DBusCallRecorder : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr const char *ServiceName = "com.varnholt.VHUtilityd";
-    static constexpr const char *ObjectPath = "/";
-    static constexpr const char *InterfaceName = "local.VHUtilityd.UtilityDaemon";
+    static constexpr const char *ServiceName = UtilitydNames::service;
+    static constexpr const char *ObjectPath = UtilitydNames::objectPath;
+    static constexpr const char *InterfaceName = UtilitydNames::interfaceName;
 
     explicit DBusCallRecorder(const QDBusConnection &connection, QObject *parent = nullptr);
     ~DBusCallRecorder() override;

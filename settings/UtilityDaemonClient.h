@@ -3,13 +3,9 @@
 #include <QString>
 #include <QVariant>
 
-// What the settings core asks of the system utility daemon: its address on
-// the system bus and which settings key leads to which method call.
-namespace UtilityDaemon {
-
-inline const QString serviceName = QStringLiteral("com.varnholt.VHUtilityd");
-inline const QString objectPath = QStringLiteral("/");
-inline const QString interfaceName = QStringLiteral("local.VHUtilityd.UtilityDaemon");
+// What the settings core asks of the system utility daemon (UtilitydNames.h
+// says where it is): which settings key leads to which method call.
+namespace UtilityDaemonClient {
 
 inline constexpr int militaryShipVariant = 2;
 inline constexpr const char getShipErrorText[] = "DBus Reply(getShip) is inValid ";
@@ -25,4 +21,4 @@ struct Call
 // converted to the D-Bus type the daemon expects.
 Call callForSetting(const QString &settingKey, const QVariant &value);
 
-} // namespace UtilityDaemon
+} // namespace UtilityDaemonClient

@@ -1,0 +1,3 @@
+#include "UtilitydLogging.h"
+
+Q_LOGGING_CATEGORY(lcUtilityd, "vh.utilityd")

@@ -1,0 +1,3 @@
+#include "CupsSupportLogging.h"
+
+Q_LOGGING_CATEGORY(lcCupsSupport, "vh.cupssupport")

@@ -1,0 +1,3 @@
+#include "IpcLogging.h"
+
+Q_LOGGING_CATEGORY(lcIpc, "vh.ipc")

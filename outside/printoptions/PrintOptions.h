@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The label printer's print options as the queue's PPD and the presets name
+// them, and the choices a fresh printer runs with.
+namespace PrintOptions {
+
+inline constexpr char orientation[] = "orientation-requested";
+inline constexpr char mirror[] = "MirrorPrint";
+inline constexpr char negative[] = "NegativePrint";
+inline constexpr char overprint[] = "Overprint";
+inline constexpr char whiteBase[] = "WhiteBase";
+inline constexpr char cutMedia[] = "CutMedia";
+inline constexpr char offsetH1[] = "Hoffset1";
+inline constexpr char offsetH2[] = "Hoffset2";
+inline constexpr char offsetV1[] = "Voffset1";
+inline constexpr char offsetV2[] = "Voffset2";
+inline constexpr char feed[] = "Feed";
+inline constexpr char stop[] = "Stop";
+inline constexpr char dithering[] = "Dithering";
+inline constexpr char head1Offset[] = "head1Offset";
+inline constexpr char head2Offset[] = "head2Offset";
+inline constexpr char r1Tension[] = "R1TensionAdjust";
+inline constexpr char r2Tension[] = "R2TensionAdjust";
+inline constexpr char ribbonSaver[] = "RibbonSaver";
+
+// A fresh printer's choices, which a preset without the option selects too:
+// reverse landscape (shown as "Landscape"), cut after page, Atkinson.
+inline constexpr int defaultOrientation = 5;
+inline constexpr int defaultCut = 1;
+inline constexpr int defaultDithering = 21;
+
+// How the PPD and the presets spell a switch.
+inline QString flagText(bool on)
+{
+    return on ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+inline QString ribbonSaverText(bool on)
+{
+    return on ? QStringLiteral("Enabled") : QStringLiteral("Disabled");
+}
+
+// The value of every option a preset holds; a fresh printer's by default.
+struct Values
+{
+    int orientationCode = defaultOrientation;
+    bool mirrorOn = false;
+    bool negativeOn = false;
+    bool overprintOn = false;
+    bool whiteBaseOn = false;
+    int cutCode = defaultCut;
+    int horizontal1 = 0;
+    int horizontal2 = 0;
+    int vertical1 = 0;
+    int vertical2 = 0;
+    int feedSteps = 0;
+    double stopDistance = 0;
+    int ditheringCode = defaultDithering;
+    int head1Heat = 0;
+    int head2Heat = 0;
+    int ribbon1Tension = 0;
+    int ribbon2Tension = 0;
+    bool ribbonSaverOn = false;
+};
+
+// A preset's options: each name followed by its value, in the order presets
+// are stored in.
+inline QStringList presetOptions(const Values &values)
+{
+    return {QLatin1String(orientation), QString::number(values.orientationCode),
+            QLatin1String(mirror), flagText(values.mirrorOn),
+            QLatin1String(negative), flagText(values.negativeOn),
+            QLatin1String(overprint), flagText(values.overprintOn),
+            QLatin1String(whiteBase), flagText(values.whiteBaseOn),
+            QLatin1String(cutMedia), QString::number(values.cutCode),
+            QLatin1String(offsetH1), QString::number(values.horizontal1),
+            QLatin1String(offsetH2), QString::number(values.horizontal2),
+            QLatin1String(offsetV1), QString::number(values.vertical1),
+            QLatin1String(offsetV2), QString::number(values.vertical2),
+            QLatin1String(feed), QString::number(values.feedSteps),
+            QLatin1String(stop), QString::asprintf("%g", values.stopDistance),
+            QLatin1String(dithering), QString::number(values.ditheringCode),
+            QLatin1String(head1Offset), QString::number(values.head1Heat),
+            QLatin1String(head2Offset), QString::number(values.head2Heat),
+            QLatin1String(r1Tension), QString::number(values.ribbon1Tension),
+            QLatin1String(r2Tension), QString::number(values.ribbon2Tension),
+            QLatin1String(ribbonSaver), ribbonSaverText(values.ribbonSaverOn)};
+}
+
+} // namespace PrintOptions

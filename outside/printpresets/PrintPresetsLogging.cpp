@@ -1,0 +1,3 @@
+#include "PrintPresetsLogging.h"
+
+Q_LOGGING_CATEGORY(lcPresets, "vh.printpresets")

@@ -1,0 +1,3 @@
+#include "SaveFileLeftoversLogging.h"
+
+Q_LOGGING_CATEGORY(lcSaveFile, "vh.savefile")
