@@ -34,6 +34,7 @@ REQUIRED = {
     "/usr/share/dbus-1/system.d/com.varnholt.VHUtilityd.conf",
     "/usr/share/dbus-1/system-services/com.varnholt.VHUtilityd.service",
     "/usr/lib/systemd/system/vh-utilityd.service",
+    "/usr/share/dbus-1/interfaces/local.VHUtilityd.UtilityDaemon.xml",
 }
 FORBIDDEN = re.compile(r"tst_|/tests?/|bench|test-homes|CMakeFiles|_autogen|\.a$|"
                        r"vh-screenshots|vh-socketflood|usersconfig_writer")
