@@ -26,14 +26,12 @@ void printError(const QString &message)
 CommandLine::CommandLine(const QStringList &arguments)
     : m_arguments(arguments)
 {
-    m_parser.setApplicationDescription(
-        QStringLiteral("Reads and configures system level settings"));
+    m_parser.setApplicationDescription(QStringLiteral("Reads and configures system level settings"));
     m_parser.addVersionOption();
     m_parser.addHelpOption();
-    m_parser.addOption({{QStringLiteral("u"), kUi}, QStringLiteral("Launch GUI into <tab enum>."),
-                        QStringLiteral("uint")});
     m_parser.addOption(
-        {{QStringLiteral("l"), kList}, QStringLiteral("List all system settings keys.")});
+        {{QStringLiteral("u"), kUi}, QStringLiteral("Launch GUI into <tab enum>."), QStringLiteral("uint")});
+    m_parser.addOption({{QStringLiteral("l"), kList}, QStringLiteral("List all system settings keys.")});
     m_parser.addOption({{QStringLiteral("s"), kSet},
                         QStringLiteral("Set <setting key> to a value."),
                         QStringLiteral("keyName")});

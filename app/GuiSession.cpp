@@ -23,8 +23,7 @@
 #include <QSettings>
 #include <QTranslator>
 
-const QString GuiSession::productTranslationsDir
-    = QStringLiteral("/usr/share/data/Varnholt/translations");
+const QString GuiSession::productTranslationsDir = QStringLiteral("/usr/share/data/Varnholt/translations");
 
 GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &translationsDir,
                        const QString &testPageFolder)
@@ -76,8 +75,7 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
             QStringLiteral("%1 (%2)").arg(ApplicationIdentity::name).arg(startTab));
 
     FontConfigWarmUp::finish();
-    m_component = std::make_unique<QQmlComponent>(m_engine.get(),
-                                                   QUrl(QStringLiteral("qrc:/main.qml")));
+    m_component = std::make_unique<QQmlComponent>(m_engine.get(), QUrl(QStringLiteral("qrc:/main.qml")));
     m_root = m_component->create();
     if (m_root)
         m_root->setProperty("currentTab", QVariant::fromValue(startTab));

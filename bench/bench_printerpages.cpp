@@ -22,12 +22,42 @@ QStringList presetOptions(int variant)
 {
     const QString a = QString::number(variant);
     const QString sign = variant ? QStringLiteral("-") : QString();
-    return {"orientation-requested", variant ? "3" : "5", "MirrorPrint", variant ? "True" : "False",
-            "NegativePrint", variant ? "False" : "True", "Overprint", "False", "WhiteBase", "True",
-            "CutMedia", variant ? "0" : "2", "Hoffset1", sign + "12", "Hoffset2", a, "Voffset1",
-            sign + "7", "Voffset2", a, "Feed", sign + "3", "Stop", a, "Dithering",
-            variant ? "16" : "32", "head1Offset", sign + "2", "head2Offset", a, "R1TensionAdjust",
-            variant ? "120" : "90", "R2TensionAdjust", "100", "RibbonSaver", "Disabled"};
+    return {"orientation-requested",
+            variant ? "3" : "5",
+            "MirrorPrint",
+            variant ? "True" : "False",
+            "NegativePrint",
+            variant ? "False" : "True",
+            "Overprint",
+            "False",
+            "WhiteBase",
+            "True",
+            "CutMedia",
+            variant ? "0" : "2",
+            "Hoffset1",
+            sign + "12",
+            "Hoffset2",
+            a,
+            "Voffset1",
+            sign + "7",
+            "Voffset2",
+            a,
+            "Feed",
+            sign + "3",
+            "Stop",
+            a,
+            "Dithering",
+            variant ? "16" : "32",
+            "head1Offset",
+            sign + "2",
+            "head2Offset",
+            a,
+            "R1TensionAdjust",
+            variant ? "120" : "90",
+            "R2TensionAdjust",
+            "100",
+            "RibbonSaver",
+            "Disabled"};
 }
 
 // Median of `runs` timings of `timed`, each after an untimed `prepare`.
@@ -66,8 +96,8 @@ int main(int argc, char *argv[])
     {
         VHSettingsPrinter printer;
         int next = 0;
-        const double ms = medianMs(runs, [&](int i) { next = i % 2; },
-                                   [&]() { printer.loadPreset(names[next]); });
+        const double ms = medianMs(
+            runs, [&](int i) { next = i % 2; }, [&]() { printer.loadPreset(names[next]); });
         out << QStringLiteral("loadPreset: %1 ms\n").arg(ms, 0, 'f', 2);
     }
 
@@ -76,18 +106,26 @@ int main(int argc, char *argv[])
     // Selects a preset on the presets tab (which applies it), optionally lets
     // the queue's options change meanwhile, then times the tab change alone.
     auto openTab = [&](int tab, bool changedMeanwhile) {
-        return medianMs(runs, [&](int i) {
-            window.showTab(8);
-            PrinterPageFixture::choose(window.item("presetBox"), names[i % 2]);
-            if (changedMeanwhile)
-                QMetaObject::invokeMethod(printer, "loadPreset", Q_ARG(QString, names[(i + 1) % 2]));
-            QCoreApplication::processEvents();
-        }, [&]() { window.showTab(tab); });
+        return medianMs(
+            runs,
+            [&](int i) {
+                window.showTab(8);
+                PrinterPageFixture::choose(window.item("presetBox"), names[i % 2]);
+                if (changedMeanwhile)
+                    QMetaObject::invokeMethod(printer, "loadPreset", Q_ARG(QString, names[(i + 1) % 2]));
+                QCoreApplication::processEvents();
+            },
+            [&]() { window.showTab(tab); });
     };
     openTab(6, true); // warms up
-    for (const auto &tab : {qMakePair(6, QStringLiteral("Printer")), qMakePair(7, QStringLiteral("Alignment"))}) {
-        out << QStringLiteral("open %1 page, preset applied: %2 ms\n").arg(tab.second).arg(openTab(tab.first, false), 0, 'f', 2);
-        out << QStringLiteral("open %1 page, options changed since: %2 ms\n").arg(tab.second).arg(openTab(tab.first, true), 0, 'f', 2);
+    for (const auto &tab :
+         {qMakePair(6, QStringLiteral("Printer")), qMakePair(7, QStringLiteral("Alignment"))}) {
+        out << QStringLiteral("open %1 page, preset applied: %2 ms\n")
+                   .arg(tab.second)
+                   .arg(openTab(tab.first, false), 0, 'f', 2);
+        out << QStringLiteral("open %1 page, options changed since: %2 ms\n")
+                   .arg(tab.second)
+                   .arg(openTab(tab.first, true), 0, 'f', 2);
     }
     return 0;
 }

@@ -27,8 +27,7 @@ QString Backlight::deviceDir() const
 {
     // Entries under /sys/class/backlight are symbolic links to directories;
     // QDir::Dirs follows them.
-    const QStringList devices
-        = QDir(m_classDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList devices = QDir(m_classDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     return devices.isEmpty() ? QString() : m_classDir + QLatin1Char('/') + devices.first();
 }
 
@@ -57,8 +56,7 @@ int Backlight::setLevel(quint32 level, QString *error) const
     QFile brightness(device + QStringLiteral("/brightness"));
     if (!brightness.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || brightness.write(QByteArray::number(value) + '\n') < 0 || !brightness.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(brightness.fileName(),
-                                                           brightness.errorString());
+        *error = QStringLiteral("cannot write %1: %2").arg(brightness.fileName(), brightness.errorString());
         return -1;
     }
     return value;

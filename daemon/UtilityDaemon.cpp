@@ -37,8 +37,7 @@ const Method *findMethod(const QString &name)
 constexpr int kToolTimeoutMs = 1000;
 } // namespace
 
-UtilityDaemon::UtilityDaemon(const QString &backlightClassDir, const QString &stateFilePath,
-                             QObject *parent)
+UtilityDaemon::UtilityDaemon(const QString &backlightClassDir, const QString &stateFilePath, QObject *parent)
     : QDBusVirtualObject(parent)
     , m_interface(InterfaceDescription::embedded())
     , m_backlight(backlightClassDir)
@@ -83,8 +82,8 @@ bool UtilityDaemon::handleMessage(const QDBusMessage &message, const QDBusConnec
 
     const QDBusMessage reply = dispatch(message);
     if (reply.type() == QDBusMessage::ErrorMessage)
-        qCWarning(lcUtilityd).noquote() << message.member() << "failed:" << reply.errorName()
-                                        << reply.errorMessage();
+        qCWarning(lcUtilityd).noquote()
+            << message.member() << "failed:" << reply.errorName() << reply.errorMessage();
     if (message.isReplyRequired())
         connection.send(reply);
     return true;
@@ -97,14 +96,12 @@ QDBusMessage UtilityDaemon::dispatch(const QDBusMessage &call)
     if (!method || !signature) {
         return call.createErrorReply(QDBusError::UnknownMethod,
                                      QStringLiteral("No method %1 in %2")
-                                         .arg(call.member(),
-                                              QLatin1String(UtilitydNames::interfaceName)));
+                                         .arg(call.member(), QLatin1String(UtilitydNames::interfaceName)));
     }
     if (call.signature() != *signature) {
-        return call.createErrorReply(
-            QDBusError::InvalidArgs,
-            QStringLiteral("%1 takes signature '%2', not '%3'")
-                .arg(call.member(), *signature, call.signature()));
+        return call.createErrorReply(QDBusError::InvalidArgs,
+                                     QStringLiteral("%1 takes signature '%2', not '%3'")
+                                         .arg(call.member(), *signature, call.signature()));
     }
 
     if (!method->stateKey)
@@ -127,8 +124,7 @@ QDBusMessage UtilityDaemon::setBrightness(const QDBusMessage &call, quint32 leve
     return storeValue(call, QStringLiteral("displayBrightness"), Backlight::clampLevel(level));
 }
 
-QDBusMessage UtilityDaemon::storeValue(const QDBusMessage &call, const QString &key,
-                                       const QJsonValue &value)
+QDBusMessage UtilityDaemon::storeValue(const QDBusMessage &call, const QString &key, const QJsonValue &value)
 {
     QString error;
     if (!m_state.setValue(key, value, &error))

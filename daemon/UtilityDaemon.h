@@ -13,8 +13,7 @@ class UtilityDaemon : public QDBusVirtualObject
 {
     Q_OBJECT
 public:
-    UtilityDaemon(const QString &backlightClassDir, const QString &stateFilePath,
-                  QObject *parent = nullptr);
+    UtilityDaemon(const QString &backlightClassDir, const QString &stateFilePath, QObject *parent = nullptr);
 
     // Reads the state file and puts the stored brightness back on the panel,
     // which the kernel resets at every boot.

@@ -52,19 +52,18 @@ int main(int argc, char *argv[])
         QStringLiteral("Utility daemon for the settings program (D-Bus name %1).")
             .arg(QLatin1String(UtilitydNames::service)));
     parser.addHelpOption();
-    const QCommandLineOption busOption(QStringLiteral("bus"),
-                                       QStringLiteral("Serve on the bus at <address> instead of the system bus."),
-                                       QStringLiteral("address"));
+    const QCommandLineOption busOption(
+        QStringLiteral("bus"), QStringLiteral("Serve on the bus at <address> instead of the system bus."),
+        QStringLiteral("address"));
     const QCommandLineOption sessionOption(QStringLiteral("session"),
                                            QStringLiteral("Serve on the session bus."));
     const QCommandLineOption backlightOption(
         QStringLiteral("backlight-dir"),
-        QStringLiteral("Backlight class directory whose first device is used."),
-        QStringLiteral("dir"), QStringLiteral("/sys/class/backlight"));
-    const QCommandLineOption stateOption(QStringLiteral("state-file"),
-                                         QStringLiteral("File that keeps the values set."),
-                                         QStringLiteral("file"),
-                                         QStringLiteral("/var/lib/vh-utilityd/state.json"));
+        QStringLiteral("Backlight class directory whose first device is used."), QStringLiteral("dir"),
+        QStringLiteral("/sys/class/backlight"));
+    const QCommandLineOption stateOption(
+        QStringLiteral("state-file"), QStringLiteral("File that keeps the values set."),
+        QStringLiteral("file"), QStringLiteral("/var/lib/vh-utilityd/state.json"));
     parser.addOptions({busOption, sessionOption, backlightOption, stateOption});
     parser.process(app);
 
@@ -73,13 +72,14 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    QDBusConnection bus = parser.isSet(busOption)
-        ? QDBusConnection::connectToBus(parser.value(busOption), QStringLiteral("vh-utilityd"))
-        : parser.isSet(sessionOption) ? QDBusConnection::sessionBus()
-                                      : QDBusConnection::systemBus();
+    QDBusConnection bus
+        = parser.isSet(busOption)
+              ? QDBusConnection::connectToBus(parser.value(busOption), QStringLiteral("vh-utilityd"))
+          : parser.isSet(sessionOption) ? QDBusConnection::sessionBus()
+                                        : QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        qCCritical(lcUtilityd).noquote() << "cannot connect to the bus:" << bus.lastError().name()
-                                         << bus.lastError().message();
+        qCCritical(lcUtilityd).noquote()
+            << "cannot connect to the bus:" << bus.lastError().name() << bus.lastError().message();
         return 1;
     }
 
@@ -92,9 +92,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (!bus.registerService(QLatin1String(UtilitydNames::service))) {
-        qCCritical(lcUtilityd).noquote()
-            << "cannot own" << UtilitydNames::service << ":" << bus.lastError().name()
-            << bus.lastError().message();
+        qCCritical(lcUtilityd).noquote() << "cannot own" << UtilitydNames::service << ":"
+                                         << bus.lastError().name() << bus.lastError().message();
         return 1;
     }
     if (!quitOnTermination(app))

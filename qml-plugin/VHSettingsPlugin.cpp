@@ -9,8 +9,7 @@
 
 void VHSettingsPlugin::registerTypes(const char *uri)
 {
-    qmlRegisterType(QUrl(QStringLiteral("qrc:/Qml/MainContainer.qml")), uri, 1, 0,
-                    "VHSettingsMainContainer");
+    qmlRegisterType(QUrl(QStringLiteral("qrc:/Qml/MainContainer.qml")), uri, 1, 0, "VHSettingsMainContainer");
     qmlRegisterUncreatableType<VHSettingsTabNames>(
         uri, 1, 0, "VHSettingsTabEnums",
         QStringLiteral("VHSettingsTabEnums is used for Code Completion, No Instantiation"));

@@ -16,7 +16,7 @@ packages=(
   libfaketime tzdata
   xvfb xauth xdotool libgl1-mesa-dri
   python3-fonttools fonts-material-design-icons-iconfont fonts-roboto-unhinted fontconfig
-  libkf5config-bin valgrind strace
+  libkf5config-bin valgrind strace clang-format git
 )
 
 missing=()

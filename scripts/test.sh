@@ -4,6 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+# CI also fails on C++ sources that .clang-format would change.
+if [ "${CI:-}" = "true" ]; then
+  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+fi
 # CI fails on any compiler warning; a developer's build only shows them.
 warnings_as_errors=OFF
 [ "${CI:-}" = "true" ] && warnings_as_errors=ON

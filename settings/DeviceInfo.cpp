@@ -16,8 +16,7 @@ Command commandFor(int field)
     case VHSettingsAboutInfoFields::SERIAL_NUMBER:
         return {printenv, {QStringLiteral("-n"), QStringLiteral("serialNumber")}};
     case VHSettingsAboutInfoFields::STORAGE_VALUE:
-        return {QStringLiteral("df"),
-                {QStringLiteral("-t"), QStringLiteral("ext4"), QStringLiteral("-h")}};
+        return {QStringLiteral("df"), {QStringLiteral("-t"), QStringLiteral("ext4"), QStringLiteral("-h")}};
     case VHSettingsAboutInfoFields::ETHERNET_ADDRESS:
         return {printenv, {QStringLiteral("-n"), QStringLiteral("ethaddr")}};
     case VHSettingsAboutInfoFields::WIRELESS_ADDRESS:
@@ -25,15 +24,13 @@ Command commandFor(int field)
     case VHSettingsAboutInfoFields::OFFSET_VALUES:
         return {printenv,
                 {QStringLiteral("-n"), QStringLiteral("backstop"), QStringLiteral("hOffset"),
-                 QStringLiteral("bMarkOffset"), QStringLiteral("gapOffset"),
-                 QStringLiteral("tphHeat"), QStringLiteral("backstop2"),
-                 QStringLiteral("hOffset2"), QStringLiteral("bMarkOffset2"),
+                 QStringLiteral("bMarkOffset"), QStringLiteral("gapOffset"), QStringLiteral("tphHeat"),
+                 QStringLiteral("backstop2"), QStringLiteral("hOffset2"), QStringLiteral("bMarkOffset2"),
                  QStringLiteral("gapOffset2"), QStringLiteral("tphHeat2")}};
     case VHSettingsAboutInfoFields::CALIBRATION_VALUES:
         return {printenv,
                 {QStringLiteral("-n"), QStringLiteral("tachLow"), QStringLiteral("tachHigh"),
-                 QStringLiteral("cutterTrans"), QStringLiteral("supplyTrans"),
-                 QStringLiteral("supplyRefl")}};
+                 QStringLiteral("cutterTrans"), QStringLiteral("supplyTrans"), QStringLiteral("supplyRefl")}};
     default:
         return {};
     }

@@ -75,8 +75,7 @@ void KeyboardEnvFile::setPathForTests(const QString &path)
     testPath = path;
 }
 
-QByteArray KeyboardEnvFile::withKeyboard(QByteArray content, const QString &layout,
-                                         const QString &variant)
+QByteArray KeyboardEnvFile::withKeyboard(QByteArray content, const QString &layout, const QString &variant)
 {
     content = setVariable(content, "XKB_DEFAULT_LAYOUT", layout.toUtf8());
     return setVariable(content, "XKB_DEFAULT_VARIANT", variant.toUtf8());
@@ -130,8 +129,8 @@ bool KeyboardEnvFile::replaceWhole(const QString &path, const QByteArray &conten
     if (existing
         && (::fchown(file.handle(), existing->st_uid, existing->st_gid) != 0
             || ::fchmod(file.handle(), existing->st_mode & 07777) != 0)) {
-        qCInfo(lcSettings) << "cannot give a new" << path << "the owner and mode of the old one:"
-                           << qt_error_string(errno);
+        qCInfo(lcSettings) << "cannot give a new" << path
+                           << "the owner and mode of the old one:" << qt_error_string(errno);
         file.cancelWriting();
         return false;
     }
@@ -149,8 +148,7 @@ bool KeyboardEnvFile::replaceWhole(const QString &path, const QByteArray &conten
     return true;
 }
 
-bool KeyboardEnvFile::rewriteInPlace(const QString &path, const QByteArray &old,
-                                     const QByteArray &content)
+bool KeyboardEnvFile::rewriteInPlace(const QString &path, const QByteArray &old, const QByteArray &content)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) {

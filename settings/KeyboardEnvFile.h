@@ -24,14 +24,11 @@ public:
     static bool rewrite(const QString &path, const QString &layout, const QString &variant);
 
     // The file content with the two lines set.
-    static QByteArray withKeyboard(QByteArray content, const QString &layout,
-                                   const QString &variant);
+    static QByteArray withKeyboard(QByteArray content, const QString &layout, const QString &variant);
 
     KeyboardEnvFile() = delete;
 
 private:
-    static bool replaceWhole(const QString &path, const QByteArray &content,
-                             const struct stat *existing);
-    static bool rewriteInPlace(const QString &path, const QByteArray &old,
-                               const QByteArray &content);
+    static bool replaceWhole(const QString &path, const QByteArray &content, const struct stat *existing);
+    static bool rewriteInPlace(const QString &path, const QByteArray &old, const QByteArray &content);
 };

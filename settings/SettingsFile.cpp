@@ -19,12 +19,14 @@ namespace {
 // QLockFile honours a lock file without a readable owner for 30 s.
 constexpr int kStaleLockMsecs = 500;
 
-enum class Access { Read, Write };
+enum class Access {
+    Read,
+    Write
+};
 
 std::unique_ptr<QSettings> open()
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organization,
-                                       application);
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organization, application);
 }
 
 QString lockPath()

@@ -23,26 +23,19 @@ struct Entry
 };
 
 inline constexpr Entry entries[] = {
-    {SettingsKeys::language, SettingsGroups::locale,
-     "The language code combined with region (EX: en_us)."},
-    {SettingsKeys::units, SettingsGroups::locale,
-     "0 for Imperial, 1 for metric."},
-    {SettingsKeys::keyboardLayout, SettingsGroups::locale,
-     "The language code (EX: en)."},
-    {SettingsKeys::brightnessLevel, SettingsGroups::display,
-     "The brightness level of the display (1 to 9)."},
+    {SettingsKeys::language, SettingsGroups::locale, "The language code combined with region (EX: en_us)."},
+    {SettingsKeys::units, SettingsGroups::locale, "0 for Imperial, 1 for metric."},
+    {SettingsKeys::keyboardLayout, SettingsGroups::locale, "The language code (EX: en)."},
+    {SettingsKeys::brightnessLevel, SettingsGroups::display, "The brightness level of the display (1 to 9)."},
     {SettingsKeys::dimmingInactive, SettingsGroups::display,
      "When to dim the display after a period of inactivity (ENUM of ComboBox index)."},
     {SettingsKeys::powerInactive, SettingsGroups::display,
      "When to turn the display backlight off after inactivity (ENUM of ComboBox index)."},
-    {SettingsKeys::sendAnalytics, "",
-     "Whether or not to enable analytics (true or false)."},
-    {SettingsKeys::mountSharedFolder, "",
-     "Option to enable shared folder via USB."},
+    {SettingsKeys::sendAnalytics, "", "Whether or not to enable analytics (true or false)."},
+    {SettingsKeys::mountSharedFolder, "", "Option to enable shared folder via USB."},
     {SettingsKeys::twentyFourHour, SettingsGroups::dateTime,
      "True to enable 24hour clock, false to leave as AM/PM"},
-    {SettingsKeys::timezone, SettingsGroups::dateTime,
-     "The timezone selection string"},
+    {SettingsKeys::timezone, SettingsGroups::dateTime, "The timezone selection string"},
     {SettingsKeys::automaticDateTime, SettingsGroups::dateTime,
      "True to always sync date and time via internet, false to manually set."},
     {SettingsKeys::dateFormat, SettingsGroups::dateTime,
@@ -68,7 +61,7 @@ inline constexpr Entry entries[] = {
 };
 
 namespace detail {
-template <typename Field>
+template<typename Field>
 std::map<std::string, std::string> tableOf(Field field)
 {
     std::map<std::string, std::string> table;
@@ -78,8 +71,7 @@ std::map<std::string, std::string> tableOf(Field field)
 }
 } // namespace detail
 
-inline const std::map<std::string, std::string> keyDescriptions =
-    detail::tableOf(&Entry::description);
+inline const std::map<std::string, std::string> keyDescriptions = detail::tableOf(&Entry::description);
 inline const std::map<std::string, std::string> keyGroups = detail::tableOf(&Entry::group);
 
 } // namespace VHSettingsCatalogue

@@ -71,8 +71,7 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     , KEY_DOUBLECLICK(QLatin1String(SettingsKeys::doubleClickOpen))
     , KEY_FIRSTLAUNCHLIST(QLatin1String(SettingsKeys::appFirstLaunchList))
     , localeLanguages(nullptr)
-    , utilityDaemon(QLatin1String(UtilitydNames::service),
-                    QLatin1String(UtilitydNames::objectPath),
+    , utilityDaemon(QLatin1String(UtilitydNames::service), QLatin1String(UtilitydNames::objectPath),
                     QLatin1String(UtilitydNames::interfaceName), QDBusConnection::systemBus())
 {
     if (startServer)
@@ -167,12 +166,11 @@ void VHSettingsMain::sendAnalyticHit(QString settingName, QVariant newValue)
 
 void VHSettingsMain::callUtilityDaemon(const QString &settingKey, const QVariant &settingValue)
 {
-    const UtilityDaemonClient::Call call =
-        UtilityDaemonClient::callForSetting(settingKey, settingValue);
+    const UtilityDaemonClient::Call call = UtilityDaemonClient::callForSetting(settingKey, settingValue);
     if (call.method.isEmpty())
         return;
-    const QDBusMessage reply = utilityDaemon.callWithArgumentList(QDBus::AutoDetect, call.method,
-                                                                  {call.argument});
+    const QDBusMessage reply
+        = utilityDaemon.callWithArgumentList(QDBus::AutoDetect, call.method, {call.argument});
     if (reply.type() == QDBusMessage::ErrorMessage)
         qDebug() << call.errorText << QDBusError(reply);
 }
@@ -218,8 +216,7 @@ void VHSettingsMain::setTime(QString minutes, QString hours)
 
 void VHSettingsMain::setDate(QString year, QString month, QString day)
 {
-    clockRequests->run(
-        {QStringLiteral("set-time"), QStringLiteral("%1-%2-%3").arg(year, month, day)});
+    clockRequests->run({QStringLiteral("set-time"), QStringLiteral("%1-%2-%3").arg(year, month, day)});
     clockRequests->waitForIdle(BoundedCommand::defaultWaitMsecs);
 }
 
@@ -263,8 +260,7 @@ QString VHSettingsMain::getAboutInfo(int field)
     if (command.program.isEmpty())
         return QString();
 
-    return QString::fromUtf8(
-        BoundedCommand::run(newBootloaderProcess(), command.program, command.arguments));
+    return QString::fromUtf8(BoundedCommand::run(newBootloaderProcess(), command.program, command.arguments));
 }
 
 QProcess *VHSettingsMain::newBootloaderProcess()
@@ -275,8 +271,7 @@ QProcess *VHSettingsMain::newBootloaderProcess()
         if (bootloaderProcess->state() == QProcess::NotRunning)
             delete bootloaderProcess;
         else
-            connect(bootloaderProcess,
-                    QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
+            connect(bootloaderProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
                     bootloaderProcess, &QObject::deleteLater);
     }
     bootloaderProcess = new QProcess(this);
@@ -304,14 +299,13 @@ void VHSettingsMain::startLocalServer()
     QLocalServer::removeServer(name);
     localServer = new QLocalServer(this);
     if (!localServer->listen(name)) {
-        qDebug().noquote() << QStringLiteral("Cannot start server: ")
-                + localServer->fullServerName();
+        qDebug().noquote() << QStringLiteral("Cannot start server: ") + localServer->fullServerName();
         delete localServer;
         localServer = nullptr;
         return;
     }
     qDebug().noquote() << QStringLiteral("QLocalServer Started Successfully on ")
-            + localServer->fullServerName();
+                              + localServer->fullServerName();
     serverGuard = new SocketServerGuard(localServer);
     connect(localServer, &QLocalServer::newConnection, this, &VHSettingsMain::newClientConnection);
 }

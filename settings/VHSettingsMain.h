@@ -59,25 +59,36 @@ class VHSettingsMain : public QObject
     Q_PROPERTY(QString KEY_FIRSTLAUNCHLIST READ getKEY_FIRSTLAUNCHLIST CONSTANT)
     Q_PROPERTY(QString settingLanguage READ getSettingLanguage NOTIFY settingLanguageChanged)
     Q_PROPERTY(uint settingUnits READ getSettingUnits NOTIFY settingUnitsChanged)
-    Q_PROPERTY(QString settingKeyboardLayout READ getSettingKeyboardLayout NOTIFY settingKeyboardLayoutChanged)
-    Q_PROPERTY(uint settingDisplayBrightness READ getSettingDisplayBrightness NOTIFY settingDisplayBrightnessChanged)
+    Q_PROPERTY(
+        QString settingKeyboardLayout READ getSettingKeyboardLayout NOTIFY settingKeyboardLayoutChanged)
+    Q_PROPERTY(
+        uint settingDisplayBrightness READ getSettingDisplayBrightness NOTIFY settingDisplayBrightnessChanged)
     Q_PROPERTY(int settingDisplayDimming READ getSettingDisplayDimming NOTIFY settingDisplayDimmingChanged)
     Q_PROPERTY(int settingDisplayPower READ getSettingDisplayPower NOTIFY settingDisplayPowerChanged)
-    Q_PROPERTY(bool settingPrivacyAnalytics READ getSettingPrivacyAnalytics NOTIFY settingPrivacyAnalyticsChanged)
+    Q_PROPERTY(
+        bool settingPrivacyAnalytics READ getSettingPrivacyAnalytics NOTIFY settingPrivacyAnalyticsChanged)
     Q_PROPERTY(bool settingDateTime24Hour READ getSettingDateTime24Hour NOTIFY settingDateTime24HourChanged)
     Q_PROPERTY(bool settingDateTimeAuto READ getSettingDateTimeAuto NOTIFY settingDateTimeAutoChanged)
     Q_PROPERTY(QString settingDateFormat READ getSettingDateFormat NOTIFY settingDateFormatChanged)
-    Q_PROPERTY(bool settingUpdateAutoCheck READ getSettingUpdateAutoCheck NOTIFY settingUpdateAutoCheckChanged)
-    Q_PROPERTY(QString settingUpdateLastCheck READ getSettingUpdateLastCheck NOTIFY settingUpdateLastCheckChanged)
-    Q_PROPERTY(bool settingFirstBootApplication READ getSettingFirstBootApplication NOTIFY settingFirstBootApplicationChanged)
+    Q_PROPERTY(
+        bool settingUpdateAutoCheck READ getSettingUpdateAutoCheck NOTIFY settingUpdateAutoCheckChanged)
+    Q_PROPERTY(
+        QString settingUpdateLastCheck READ getSettingUpdateLastCheck NOTIFY settingUpdateLastCheckChanged)
+    Q_PROPERTY(bool settingFirstBootApplication READ getSettingFirstBootApplication NOTIFY
+                   settingFirstBootApplicationChanged)
     Q_PROPERTY(bool settingLockscreenAuto READ getSettingLockscreenAuto NOTIFY settingLockscreenAutoChanged)
     Q_PROPERTY(uint settingZoomeLevel READ getSettingZoomeLevel NOTIFY settingZoomeLevelChanged)
     Q_PROPERTY(bool settingAppCollapsed READ getSettingAppCollapsed NOTIFY settingAppCollapsedChanged)
-    Q_PROPERTY(bool settingDoubleClickOpen READ getSettingDoubleClickOpen NOTIFY settingDoubleClickOpenChanged)
-    Q_PROPERTY(bool settingMountSharedFolder READ getSettingMountSharedFolder NOTIFY settingMountSharedFolderChanged)
-    Q_PROPERTY(QStringList settingFirstLaunchAppList READ getSettingFirstLaunchAppList NOTIFY settingFirstLaunchAppListChanged)
-    Q_PROPERTY(QStringList languagesComboBoxModel READ getLanguagesComboBoxModel NOTIFY languagesComboBoxModelChanged)
-    Q_PROPERTY(QStringList keyboardLanguagesComboBoxModel READ getKeyboardLanguagesComboBoxModel NOTIFY keyboardLanguagesComboBoxModelChanged)
+    Q_PROPERTY(
+        bool settingDoubleClickOpen READ getSettingDoubleClickOpen NOTIFY settingDoubleClickOpenChanged)
+    Q_PROPERTY(
+        bool settingMountSharedFolder READ getSettingMountSharedFolder NOTIFY settingMountSharedFolderChanged)
+    Q_PROPERTY(QStringList settingFirstLaunchAppList READ getSettingFirstLaunchAppList NOTIFY
+                   settingFirstLaunchAppListChanged)
+    Q_PROPERTY(QStringList languagesComboBoxModel READ getLanguagesComboBoxModel NOTIFY
+                   languagesComboBoxModelChanged)
+    Q_PROPERTY(QStringList keyboardLanguagesComboBoxModel READ getKeyboardLanguagesComboBoxModel NOTIFY
+                   keyboardLanguagesComboBoxModelChanged)
     Q_PROPERTY(bool isMilitaryShipped READ cachedIsMilitaryShipped NOTIFY isMilitaryShippedChanged)
 
 public:

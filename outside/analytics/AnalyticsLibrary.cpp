@@ -14,8 +14,8 @@ namespace {
 
 bool userOptedIn()
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                             QStringLiteral("Varnholt"), QStringLiteral("Corvantis"));
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
+                             QStringLiteral("Corvantis"));
     return settings.value(QStringLiteral("sendAnalytics"), true).toBool();
 }
 
@@ -37,8 +37,7 @@ void AnalyticsLibrary::sendAnalyticHit(AnalyticHitType type, QJsonObject hit)
     QJsonObject record;
     record.insert(QStringLiteral("hitType"), int(type));
     record.insert(QStringLiteral("hit"), hit);
-    record.insert(QStringLiteral("timestamp"),
-                  QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+    record.insert(QStringLiteral("timestamp"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
 
     const QString path = spoolFilePath();
     QDir().mkpath(QFileInfo(path).path());

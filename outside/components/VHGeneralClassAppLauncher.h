@@ -17,6 +17,6 @@ public:
     // the flags say whether it should be raised and take the focus, which
     // the compositor decides from the program's own window. Returns whether
     // the program started; a failure is logged.
-    Q_INVOKABLE bool launchApplication(const QString &name, const QStringList &arguments,
-                                       bool raise, bool focus);
+    Q_INVOKABLE bool launchApplication(const QString &name, const QStringList &arguments, bool raise,
+                                       bool focus);
 };

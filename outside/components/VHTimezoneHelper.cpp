@@ -56,11 +56,11 @@ QString VHTimezoneHelper::systemTimezone() const
 {
     // The system may name UTC in any of tzdata's ways; the list has one.
     static const QStringList utcAliases{
-        QStringLiteral("Etc/UTC"), QStringLiteral("Etc/UCT"), QStringLiteral("Etc/Universal"),
-        QStringLiteral("Etc/Zulu"), QStringLiteral("Etc/GMT"), QStringLiteral("Etc/GMT0"),
+        QStringLiteral("Etc/UTC"),   QStringLiteral("Etc/UCT"),   QStringLiteral("Etc/Universal"),
+        QStringLiteral("Etc/Zulu"),  QStringLiteral("Etc/GMT"),   QStringLiteral("Etc/GMT0"),
         QStringLiteral("Etc/GMT+0"), QStringLiteral("Etc/GMT-0"), QStringLiteral("Etc/Greenwich"),
-        QStringLiteral("UCT"), QStringLiteral("Universal"), QStringLiteral("Zulu"),
-        QStringLiteral("GMT"), QStringLiteral("Greenwich")};
+        QStringLiteral("UCT"),       QStringLiteral("Universal"), QStringLiteral("Zulu"),
+        QStringLiteral("GMT"),       QStringLiteral("Greenwich")};
     const QString id = QString::fromUtf8(QTimeZone::systemTimeZoneId());
     return utcAliases.contains(id) ? kUtc : id;
 }

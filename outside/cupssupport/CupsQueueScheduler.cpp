@@ -53,8 +53,7 @@ bool queueExists(http_t *http, const QByteArray &queue)
     const bool found = ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     ippDelete(response);
     if (!found) {
-        qCWarning(lcCupsSupport) << "CUPS queue" << queue << "is not available:"
-                                 << cupsLastErrorString();
+        qCWarning(lcCupsSupport) << "CUPS queue" << queue << "is not available:" << cupsLastErrorString();
     }
     return found;
 }
@@ -112,8 +111,7 @@ extern "C" Q_DECL_EXPORT CupsQueue::Defaults vhCupsQueueRead(const QByteArray &q
     return defaults;
 }
 
-extern "C" Q_DECL_EXPORT bool vhCupsQueueWrite(const QByteArray &queue,
-                                               const CupsQueue::Changes &changes,
+extern "C" Q_DECL_EXPORT bool vhCupsQueueWrite(const QByteArray &queue, const CupsQueue::Changes &changes,
                                                CupsQueue::Options &stored)
 {
     auto names = [&changes]() {

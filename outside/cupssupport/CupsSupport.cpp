@@ -286,8 +286,8 @@ double CupsSupport::getStop() const
 void CupsSupport::setStop(double stop)
 {
     if (!std::isfinite(stop)) {
-        qCWarning(lcCupsSupport) << "option" << PrintOptions::stop
-                                 << "not stored: not a finite number" << stop;
+        qCWarning(lcCupsSupport) << "option" << PrintOptions::stop << "not stored: not a finite number"
+                                 << stop;
         return;
     }
     store(PrintOptions::stop, QString::number(stop, 'g', QLocale::FloatingPointShortest));

@@ -20,7 +20,7 @@ QString textMember(const QJsonObject &status, const char *name)
     return status.value(QLatin1String(name)).toString();
 }
 
-template <typename T>
+template<typename T>
 void assign(VHIPCThread *object, T &member, const T &value, void (VHIPCThread::*changed)())
 {
     if (member == value)
@@ -83,11 +83,9 @@ void VHIPCThread::readStatus()
     }
 
     const QJsonValue width = status.value(QLatin1String("supplyWidth"));
-    assign(this, m_supplyWidth, width.isDouble() ? width.toDouble() : 0.0,
-           &VHIPCThread::supplyWidthChanged);
+    assign(this, m_supplyWidth, width.isDouble() ? width.toDouble() : 0.0, &VHIPCThread::supplyWidthChanged);
     assign(this, m_supplySKU, textMember(status, "supplySKU"), &VHIPCThread::supplySKUChanged);
-    assign(this, m_supplyColorHEX, textMember(status, "supplyColorHEX"),
-           &VHIPCThread::supplyColorHEXChanged);
+    assign(this, m_supplyColorHEX, textMember(status, "supplyColorHEX"), &VHIPCThread::supplyColorHEXChanged);
     assign(this, m_ribbon1ColorHEX, textMember(status, "ribbon1ColorHEX"),
            &VHIPCThread::ribbon1ColorHEXChanged);
     assign(this, m_ribbon2ColorHEX, textMember(status, "ribbon2ColorHEX"),

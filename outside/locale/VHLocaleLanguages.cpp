@@ -60,8 +60,8 @@ QStringList VHLocaleLanguages::getTrLanguageNamesList() const
 
 int VHLocaleLanguages::getCurrentLanguageId() const
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                             QStringLiteral("Varnholt"), QStringLiteral("Corvantis"));
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
+                             QStringLiteral("Corvantis"));
     // Stored as "en_us" by the Languages page, as "en_US" by other tools.
     const QString stored = settings.value(QStringLiteral("locale/language")).toString().toLower();
     for (int i = 0; i < m_languages.size(); ++i) {

@@ -23,8 +23,8 @@ EthernetClientIPC::EthernetClientIPC(const QDBusConnection &bus, QObject *parent
     refresh();
 }
 
-void EthernetClientIPC::setEthernetConfig(bool dhcp, const QString &ipAddress,
-                                          const QString &gatewayAddress, const QString &netmask)
+void EthernetClientIPC::setEthernetConfig(bool dhcp, const QString &ipAddress, const QString &gatewayAddress,
+                                          const QString &netmask)
 {
     if (!dhcp) {
         const int problem = Ipv4Settings::check(ipAddress, netmask, gatewayAddress);
@@ -39,7 +39,8 @@ void EthernetClientIPC::setEthernetConfig(bool dhcp, const QString &ipAddress,
         return;
     }
     const QString interface = m_nm.property(m_device, NetworkManagerBus::DeviceInterface,
-                                            QStringLiteral("Interface")).toString();
+                                            QStringLiteral("Interface"))
+                                  .toString();
     const QString profile = EthernetProfile::find(m_nm, m_device, interface, true);
     if (profile.isEmpty())
         return;
@@ -51,8 +52,8 @@ void EthernetClientIPC::setEthernetConfig(bool dhcp, const QString &ipAddress,
     if (!m_nm.succeeded(reply, QStringLiteral("saving the Ethernet settings")))
         return;
     // A connected device takes the new address only when connected anew.
-    const uint state = m_nm.property(m_device, NetworkManagerBus::DeviceInterface,
-                                     QStringLiteral("State")).toUInt();
+    const uint state
+        = m_nm.property(m_device, NetworkManagerBus::DeviceInterface, QStringLiteral("State")).toUInt();
     if (state >= NetworkManagerBus::StatePrepare && state <= NetworkManagerBus::StateActivated)
         EthernetProfile::activate(m_nm, profile, m_device);
     refresh();
@@ -71,10 +72,12 @@ void EthernetClientIPC::refresh()
     QVariantMap settings;
     if (!m_device.isEmpty()) {
         const QString interface = m_nm.property(m_device, NetworkManagerBus::DeviceInterface,
-                                                QStringLiteral("Interface")).toString();
+                                                QStringLiteral("Interface"))
+                                      .toString();
         const QString profile = EthernetProfile::find(m_nm, m_device, interface, false);
-        const QVariantMap ipv4 = profile.isEmpty() ? QVariantMap()
-            : m_nm.connectionSettings(profile).value(QStringLiteral("ipv4"));
+        const QVariantMap ipv4 = profile.isEmpty()
+                                     ? QVariantMap()
+                                     : m_nm.connectionSettings(profile).value(QStringLiteral("ipv4"));
         const bool dhcp = ipv4.value(QStringLiteral("method")).toString() != QLatin1String("manual");
         QString address;
         QString gateway;
@@ -92,7 +95,8 @@ void EthernetClientIPC::refresh()
         }
         settings = {{QStringLiteral("dhcp"), dhcp},
                     {QStringLiteral("ipAddress"), address},
-                    {QStringLiteral("netmask"), address.isEmpty() ? QString() : Ipv4Settings::netmaskFromPrefix(prefix)},
+                    {QStringLiteral("netmask"),
+                     address.isEmpty() ? QString() : Ipv4Settings::netmaskFromPrefix(prefix)},
                     {QStringLiteral("gatewayAddress"), gateway}};
     }
     if (settings != m_settings) {
@@ -104,8 +108,8 @@ void EthernetClientIPC::refresh()
 void EthernetClientIPC::watchDevice(const QString &device)
 {
     const char *slot = SLOT(scheduleRefresh());
-    m_nm.rewatch(m_device, device, NetworkManagerBus::DeviceInterface, QStringLiteral("StateChanged"),
-                 this, slot);
+    m_nm.rewatch(m_device, device, NetworkManagerBus::DeviceInterface, QStringLiteral("StateChanged"), this,
+                 slot);
     m_nm.rewatch(m_device, device, NetworkManagerBus::PropertiesInterface,
                  QStringLiteral("PropertiesChanged"), this, slot);
     m_device = device;

@@ -17,14 +17,18 @@ bool isEthernetProfileFor(const NMConnectionSettings &settings, const QString &i
 
 } // namespace
 
-QString EthernetProfile::find(const NetworkManagerBus &nm, const QString &device,
-                              const QString &interface, bool create)
+QString EthernetProfile::find(const NetworkManagerBus &nm, const QString &device, const QString &interface,
+                              bool create)
 {
-    const QString active = nm.property(device, NetworkManagerBus::DeviceInterface,
-                                       QStringLiteral("ActiveConnection")).value<QDBusObjectPath>().path();
+    const QString active
+        = nm.property(device, NetworkManagerBus::DeviceInterface, QStringLiteral("ActiveConnection"))
+              .value<QDBusObjectPath>()
+              .path();
     if (!active.isEmpty() && active != QLatin1String("/")) {
-        const QString profile = nm.property(active, NetworkManagerBus::ActiveConnectionInterface,
-                                            QStringLiteral("Connection")).value<QDBusObjectPath>().path();
+        const QString profile
+            = nm.property(active, NetworkManagerBus::ActiveConnectionInterface, QStringLiteral("Connection"))
+                  .value<QDBusObjectPath>()
+                  .path();
         if (!profile.isEmpty() && profile != QLatin1String("/"))
             return profile;
     }
@@ -37,12 +41,12 @@ QString EthernetProfile::find(const NetworkManagerBus &nm, const QString &device
         return QString();
 
     NMConnectionSettings settings;
-    settings[QStringLiteral("connection")] = {
-        {QStringLiteral("id"), QStringLiteral("Wired")},
-        {QStringLiteral("type"), EthernetType},
-        {QStringLiteral("uuid"), QUuid::createUuid().toString(QUuid::WithoutBraces)},
-        {QStringLiteral("interface-name"), interface},
-        {QStringLiteral("autoconnect"), true}};
+    settings[QStringLiteral("connection")]
+        = {{QStringLiteral("id"), QStringLiteral("Wired")},
+           {QStringLiteral("type"), EthernetType},
+           {QStringLiteral("uuid"), QUuid::createUuid().toString(QUuid::WithoutBraces)},
+           {QStringLiteral("interface-name"), interface},
+           {QStringLiteral("autoconnect"), true}};
     settings[QStringLiteral("ipv4")] = ipv4(true, QString(), 0, QString());
     const QDBusMessage reply = nm.call(NetworkManagerBus::SettingsPath, NetworkManagerBus::SettingsInterface,
                                        QStringLiteral("AddConnection"), {QVariant::fromValue(settings)});

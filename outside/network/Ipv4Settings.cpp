@@ -55,7 +55,10 @@ QString Ipv4Settings::netmaskFromPrefix(int prefix)
         return QString();
     const quint32 mask = maskOf(prefix);
     return QStringLiteral("%1.%2.%3.%4")
-        .arg(mask >> 24).arg((mask >> 16) & 0xFF).arg((mask >> 8) & 0xFF).arg(mask & 0xFF);
+        .arg(mask >> 24)
+        .arg((mask >> 16) & 0xFF)
+        .arg((mask >> 8) & 0xFF)
+        .arg(mask & 0xFF);
 }
 
 int Ipv4Settings::check(const QString &address, const QString &netmask, const QString &gateway)

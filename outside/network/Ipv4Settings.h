@@ -23,8 +23,7 @@ public:
 
     using QObject::QObject;
 
-    Q_INVOKABLE static int check(const QString &address, const QString &netmask,
-                                 const QString &gateway);
+    Q_INVOKABLE static int check(const QString &address, const QString &netmask, const QString &gateway);
     // The prefix length of a dotted netmask, or -1 when it is none.
     static int prefixLength(const QString &netmask);
     static QString netmaskFromPrefix(int prefix);

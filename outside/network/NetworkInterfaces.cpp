@@ -45,9 +45,9 @@ void NetworkInterfaces::switchEthernet(bool up)
         return;
     }
     if (!up) {
-        m_nm.succeeded(m_nm.call(m_ethernetDevice, NetworkManagerBus::DeviceInterface,
-                                 QStringLiteral("Disconnect")),
-                       QStringLiteral("disconnecting Ethernet"));
+        m_nm.succeeded(
+            m_nm.call(m_ethernetDevice, NetworkManagerBus::DeviceInterface, QStringLiteral("Disconnect")),
+            QStringLiteral("disconnecting Ethernet"));
         return;
     }
     const QString profile = EthernetProfile::find(m_nm, m_ethernetDevice, m_ethernetInterface, true);
@@ -68,9 +68,14 @@ void NetworkInterfaces::refresh()
     if (ethernet != m_ethernetDevice)
         watchEthernet(ethernet);
     const QString wifiInterface = wifi.isEmpty() ? QStringLiteral("wlan0")
-        : m_nm.property(wifi, NetworkManagerBus::DeviceInterface, QStringLiteral("Interface")).toString();
-    const QString ethernetInterface = ethernet.isEmpty() ? QStringLiteral("eth0")
-        : m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, QStringLiteral("Interface")).toString();
+                                                 : m_nm.property(wifi, NetworkManagerBus::DeviceInterface,
+                                                                 QStringLiteral("Interface"))
+                                                       .toString();
+    const QString ethernetInterface
+        = ethernet.isEmpty()
+              ? QStringLiteral("eth0")
+              : m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, QStringLiteral("Interface"))
+                    .toString();
     if (wifiInterface != m_wifiInterface || ethernetInterface != m_ethernetInterface) {
         m_wifiInterface = wifiInterface;
         m_ethernetInterface = ethernetInterface;
@@ -78,11 +83,15 @@ void NetworkInterfaces::refresh()
     }
 
     const bool wifiUp = !wifi.isEmpty()
-        && m_nm.property(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-                         QStringLiteral("WirelessEnabled")).toBool();
-    const uint state = ethernet.isEmpty() ? 0
-        : m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, QStringLiteral("State")).toUInt();
-    const bool ethernetUp = state >= NetworkManagerBus::StatePrepare && state <= NetworkManagerBus::StateActivated;
+                        && m_nm.property(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
+                                         QStringLiteral("WirelessEnabled"))
+                               .toBool();
+    const uint state
+        = ethernet.isEmpty()
+              ? 0
+              : m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, QStringLiteral("State")).toUInt();
+    const bool ethernetUp
+        = state >= NetworkManagerBus::StatePrepare && state <= NetworkManagerBus::StateActivated;
     if (wifiUp != m_wifiUp) {
         m_wifiUp = wifiUp;
         emit isWifiUpChanged();
@@ -95,7 +104,7 @@ void NetworkInterfaces::refresh()
 
 void NetworkInterfaces::watchEthernet(const QString &device)
 {
-    m_nm.rewatch(m_ethernetDevice, device, NetworkManagerBus::DeviceInterface,
-                 QStringLiteral("StateChanged"), this, SLOT(scheduleRefresh()));
+    m_nm.rewatch(m_ethernetDevice, device, NetworkManagerBus::DeviceInterface, QStringLiteral("StateChanged"),
+                 this, SLOT(scheduleRefresh()));
     m_ethernetDevice = device;
 }

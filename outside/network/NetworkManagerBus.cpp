@@ -10,15 +10,13 @@
 
 const QString NetworkManagerBus::Service = QStringLiteral("org.freedesktop.NetworkManager");
 const QString NetworkManagerBus::ManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString NetworkManagerBus::SettingsPath
-    = QStringLiteral("/org/freedesktop/NetworkManager/Settings");
+const QString NetworkManagerBus::SettingsPath = QStringLiteral("/org/freedesktop/NetworkManager/Settings");
 const QString NetworkManagerBus::ManagerInterface = QStringLiteral("org.freedesktop.NetworkManager");
 const QString NetworkManagerBus::SettingsInterface
     = QStringLiteral("org.freedesktop.NetworkManager.Settings");
 const QString NetworkManagerBus::ConnectionInterface
     = QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection");
-const QString NetworkManagerBus::DeviceInterface
-    = QStringLiteral("org.freedesktop.NetworkManager.Device");
+const QString NetworkManagerBus::DeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
 const QString NetworkManagerBus::WirelessInterface
     = QStringLiteral("org.freedesktop.NetworkManager.Device.Wireless");
 const QString NetworkManagerBus::AccessPointInterface
@@ -27,8 +25,7 @@ const QString NetworkManagerBus::ActiveConnectionInterface
     = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
 const QString NetworkManagerBus::Ip4ConfigInterface
     = QStringLiteral("org.freedesktop.NetworkManager.IP4Config");
-const QString NetworkManagerBus::PropertiesInterface
-    = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString NetworkManagerBus::PropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
 NetworkManagerBus::NetworkManagerBus(const QDBusConnection &bus)
     : m_bus(bus)
@@ -37,8 +34,8 @@ NetworkManagerBus::NetworkManagerBus(const QDBusConnection &bus)
     qDBusRegisterMetaType<QList<QVariantMap>>();
 }
 
-QDBusMessage NetworkManagerBus::call(const QString &path, const QString &interface,
-                                     const QString &method, const QVariantList &arguments) const
+QDBusMessage NetworkManagerBus::call(const QString &path, const QString &interface, const QString &method,
+                                     const QVariantList &arguments) const
 {
     QDBusMessage message = QDBusMessage::createMethodCall(Service, path, interface, method);
     message.setArguments(arguments);
@@ -53,11 +50,9 @@ bool NetworkManagerBus::succeeded(const QDBusMessage &reply, const QString &what
     return false;
 }
 
-QVariant NetworkManagerBus::property(const QString &path, const QString &interface,
-                                     const QString &name) const
+QVariant NetworkManagerBus::property(const QString &path, const QString &interface, const QString &name) const
 {
-    const QDBusMessage reply = call(path, PropertiesInterface, QStringLiteral("Get"),
-                                    {interface, name});
+    const QDBusMessage reply = call(path, PropertiesInterface, QStringLiteral("Get"), {interface, name});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return QVariant();
     return reply.arguments().constFirst().value<QDBusVariant>().variant();
@@ -71,8 +66,8 @@ QVariantMap NetworkManagerBus::properties(const QString &path, const QString &in
     return qdbus_cast<QVariantMap>(reply.arguments().constFirst());
 }
 
-bool NetworkManagerBus::setProperty(const QString &path, const QString &interface,
-                                    const QString &name, const QVariant &value) const
+bool NetworkManagerBus::setProperty(const QString &path, const QString &interface, const QString &name,
+                                    const QVariant &value) const
 {
     const QDBusMessage reply = call(path, PropertiesInterface, QStringLiteral("Set"),
                                     {interface, name, QVariant::fromValue(QDBusVariant(value))});
@@ -86,8 +81,7 @@ QString NetworkManagerBus::device(DeviceType type) const
         return QString();
     const auto devices = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().constFirst());
     for (const QDBusObjectPath &device : devices) {
-        if (property(device.path(), DeviceInterface, QStringLiteral("DeviceType")).toUInt()
-            == uint(type))
+        if (property(device.path(), DeviceInterface, QStringLiteral("DeviceType")).toUInt() == uint(type))
             return device.path();
     }
     return QString();
@@ -116,8 +110,10 @@ NMConnectionSettings NetworkManagerBus::connectionSettings(const QString &connec
 QString NetworkManagerBus::ip4Address(const QString &devicePath, int *prefix, QString *gateway) const
 {
     // GetAll, since a device without IPv4 may not have the property at all.
-    const auto config = properties(devicePath, DeviceInterface).value(QStringLiteral("Ip4Config"))
-                            .value<QDBusObjectPath>().path();
+    const auto config = properties(devicePath, DeviceInterface)
+                            .value(QStringLiteral("Ip4Config"))
+                            .value<QDBusObjectPath>()
+                            .path();
     if (config.isEmpty() || config == QLatin1String("/"))
         return QString();
     const QVariantMap values = properties(config, Ip4ConfigInterface);
@@ -138,8 +134,8 @@ bool NetworkManagerBus::watch(const QString &path, const QString &interface, con
     return bus.connect(Service, path, interface, name, receiver, slot);
 }
 
-void NetworkManagerBus::unwatch(const QString &path, const QString &interface,
-                                const QString &name, QObject *receiver, const char *slot) const
+void NetworkManagerBus::unwatch(const QString &path, const QString &interface, const QString &name,
+                                QObject *receiver, const char *slot) const
 {
     QDBusConnection bus = m_bus;
     bus.disconnect(Service, path, interface, name, receiver, slot);
@@ -152,7 +148,8 @@ void NetworkManagerBus::watchChanges(QObject *receiver, const char *slot) const
     watch(ManagerPath, ManagerInterface, QStringLiteral("DeviceRemoved"), receiver, slot);
     watch(SettingsPath, SettingsInterface, QStringLiteral("NewConnection"), receiver, slot);
     watch(SettingsPath, SettingsInterface, QStringLiteral("ConnectionRemoved"), receiver, slot);
-    auto *service = new QDBusServiceWatcher(Service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, receiver);
+    auto *service
+        = new QDBusServiceWatcher(Service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, receiver);
     QObject::connect(service, SIGNAL(serviceOwnerChanged(QString, QString, QString)), receiver, slot);
 }
 

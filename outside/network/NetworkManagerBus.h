@@ -33,7 +33,10 @@ public:
     static const QString Ip4ConfigInterface;
     static const QString PropertiesInterface;
 
-    enum DeviceType { EthernetDevice = 1, WifiDevice = 2 };
+    enum DeviceType {
+        EthernetDevice = 1,
+        WifiDevice = 2
+    };
     enum DeviceState {
         StateUnavailable = 20,
         StateDisconnected = 30,
@@ -66,14 +69,13 @@ public:
     NMConnectionSettings connectionSettings(const QString &connectionPath) const;
     // The first IPv4 address of the device's current configuration, and its
     // prefix length and gateway.
-    QString ip4Address(const QString &devicePath, int *prefix = nullptr,
-                       QString *gateway = nullptr) const;
+    QString ip4Address(const QString &devicePath, int *prefix = nullptr, QString *gateway = nullptr) const;
 
     // Subscribes or unsubscribes `slot` of `receiver` to a signal of NetworkManager.
-    bool watch(const QString &path, const QString &interface, const QString &name,
-               QObject *receiver, const char *slot) const;
-    void unwatch(const QString &path, const QString &interface, const QString &name,
-                 QObject *receiver, const char *slot) const;
+    bool watch(const QString &path, const QString &interface, const QString &name, QObject *receiver,
+               const char *slot) const;
+    void unwatch(const QString &path, const QString &interface, const QString &name, QObject *receiver,
+                 const char *slot) const;
 
     // Calls `slot` of `receiver` whenever NetworkManager's own properties,
     // its devices or its saved profiles change, and when it starts or stops.

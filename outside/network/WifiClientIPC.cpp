@@ -124,12 +124,12 @@ void WifiClientIPC::connectRequest(const QString &ssid, const QString &password)
         else
             fail(tr("Could not connect to %1.").arg(ssid));
     } else {
-        const QDBusMessage reply = m_nm.call(
-            NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-            QStringLiteral("AddAndActivateConnection"),
-            {QVariant::fromValue(WifiSecurity::newConnection(rawSsid, keyManagement, password)),
-             QVariant::fromValue(QDBusObjectPath(m_device)),
-             QVariant::fromValue(QDBusObjectPath(accessPoint))});
+        const QDBusMessage reply
+            = m_nm.call(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
+                        QStringLiteral("AddAndActivateConnection"),
+                        {QVariant::fromValue(WifiSecurity::newConnection(rawSsid, keyManagement, password)),
+                         QVariant::fromValue(QDBusObjectPath(m_device)),
+                         QVariant::fromValue(QDBusObjectPath(accessPoint))});
         if (!m_nm.succeeded(reply, QStringLiteral("connecting to %1").arg(ssid)))
             fail(tr("Could not connect to %1.").arg(ssid));
     }
@@ -138,11 +138,11 @@ void WifiClientIPC::connectRequest(const QString &ssid, const QString &password)
 
 bool WifiClientIPC::activate(const QString &connection, const QString &accessPoint)
 {
-    const QDBusMessage reply = m_nm.call(
-        NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-        QStringLiteral("ActivateConnection"),
-        {QVariant::fromValue(QDBusObjectPath(connection)), QVariant::fromValue(QDBusObjectPath(m_device)),
-         QVariant::fromValue(QDBusObjectPath(accessPoint))});
+    const QDBusMessage reply = m_nm.call(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
+                                         QStringLiteral("ActivateConnection"),
+                                         {QVariant::fromValue(QDBusObjectPath(connection)),
+                                          QVariant::fromValue(QDBusObjectPath(m_device)),
+                                          QVariant::fromValue(QDBusObjectPath(accessPoint))});
     if (m_nm.succeeded(reply, QStringLiteral("activating %1").arg(connection)))
         return true;
     fail(tr("Could not connect to %1.").arg(m_requestedSsid));
@@ -174,9 +174,9 @@ void WifiClientIPC::requestScan()
         return;
     // NetworkManager refuses scans that come too often; the results of the
     // last one stay valid, so the answer does not matter.
-    QDBusMessage scan = QDBusMessage::createMethodCall(NetworkManagerBus::Service, m_device,
-                                                       NetworkManagerBus::WirelessInterface,
-                                                       QStringLiteral("RequestScan"));
+    QDBusMessage scan
+        = QDBusMessage::createMethodCall(NetworkManagerBus::Service, m_device,
+                                         NetworkManagerBus::WirelessInterface, QStringLiteral("RequestScan"));
     scan.setArguments({QVariantMap()});
     m_nm.connection().asyncCall(scan);
     scheduleRefresh();
@@ -185,14 +185,15 @@ void WifiClientIPC::requestScan()
 void WifiClientIPC::refresh()
 {
     const bool radio = m_nm.property(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-                                     QStringLiteral("WirelessEnabled")).toBool();
+                                     QStringLiteral("WirelessEnabled"))
+                           .toBool();
     const QString device = m_nm.device(NetworkManagerBus::WifiDevice);
     if (device != m_device)
         watchDevice(device);
     const bool up = radio && !m_device.isEmpty();
-    const uint state = up ? m_nm.property(m_device, NetworkManagerBus::DeviceInterface,
-                                          QStringLiteral("State")).toUInt()
-                          : 0;
+    const uint state
+        = up ? m_nm.property(m_device, NetworkManagerBus::DeviceInterface, QStringLiteral("State")).toUInt()
+             : 0;
     const QVariantMap connected = up ? readConnected(state) : QVariantMap();
     if (connected != m_connected) {
         m_connected = connected;
@@ -252,7 +253,8 @@ void WifiClientIPC::watchDevice(const QString &device)
     } signals_[] = {
         {NetworkManagerBus::DeviceInterface, QStringLiteral("StateChanged"),
          SLOT(onDeviceStateChanged(uint, uint, uint))},
-        {NetworkManagerBus::PropertiesInterface, QStringLiteral("PropertiesChanged"), SLOT(scheduleRefresh())},
+        {NetworkManagerBus::PropertiesInterface, QStringLiteral("PropertiesChanged"),
+         SLOT(scheduleRefresh())},
         {NetworkManagerBus::WirelessInterface, QStringLiteral("AccessPointAdded"), SLOT(scheduleRefresh())},
         {NetworkManagerBus::WirelessInterface, QStringLiteral("AccessPointRemoved"), SLOT(scheduleRefresh())},
     };
@@ -264,8 +266,8 @@ void WifiClientIPC::watchDevice(const QString &device)
 QList<WifiClientIPC::AccessPoint> WifiClientIPC::readAccessPoints() const
 {
     QList<AccessPoint> found;
-    const QDBusMessage reply = m_nm.call(m_device, NetworkManagerBus::WirelessInterface,
-                                         QStringLiteral("GetAllAccessPoints"));
+    const QDBusMessage reply
+        = m_nm.call(m_device, NetworkManagerBus::WirelessInterface, QStringLiteral("GetAllAccessPoints"));
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return found;
     const auto paths = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().constFirst());
@@ -289,16 +291,21 @@ QList<WifiClientIPC::AccessPoint> WifiClientIPC::readAccessPoints() const
 
 QVariantMap WifiClientIPC::readConnected(uint state) const
 {
-    const QString active = m_nm.property(m_device, NetworkManagerBus::DeviceInterface,
-                                         QStringLiteral("ActiveConnection")).value<QDBusObjectPath>().path();
+    const QString active
+        = m_nm.property(m_device, NetworkManagerBus::DeviceInterface, QStringLiteral("ActiveConnection"))
+              .value<QDBusObjectPath>()
+              .path();
     if (active.isEmpty() || active == QLatin1String("/"))
         return QVariantMap();
     const QString pointPath = m_nm.property(active, NetworkManagerBus::ActiveConnectionInterface,
-                                            QStringLiteral("SpecificObject")).value<QDBusObjectPath>().path();
+                                            QStringLiteral("SpecificObject"))
+                                  .value<QDBusObjectPath>()
+                                  .path();
     const QVariantMap point = m_nm.properties(pointPath, NetworkManagerBus::AccessPointInterface);
     QString ssid = QString::fromUtf8(point.value(QStringLiteral("Ssid")).toByteArray());
     if (ssid.isEmpty())
-        ssid = m_nm.property(active, NetworkManagerBus::ActiveConnectionInterface, QStringLiteral("Id")).toString();
+        ssid = m_nm.property(active, NetworkManagerBus::ActiveConnectionInterface, QStringLiteral("Id"))
+                   .toString();
     return {{QStringLiteral("ssid"), ssid},
             {QStringLiteral("bssid"), point.value(QStringLiteral("HwAddress")).toString()},
             {QStringLiteral("signalLevel"), point.value(QStringLiteral("Strength")).toInt()},
@@ -319,8 +326,9 @@ QList<WifiClientIPC::Profile> WifiClientIPC::savedProfiles() const
         const QByteArray ssid
             = settings.value(QStringLiteral("802-11-wireless")).value(QStringLiteral("ssid")).toByteArray();
         if (!ssid.isEmpty())
-            profiles.append({path, ssid,
-                             settings.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString()});
+            profiles.append(
+                {path, ssid,
+                 settings.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString()});
     }
     return profiles;
 }

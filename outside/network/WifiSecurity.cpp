@@ -87,8 +87,8 @@ QVariantMap WifiSecurity::securitySettings(const QString &keyManagement, const Q
                 {QStringLiteral("wep-key-type"), uint(1)},
                 {QStringLiteral("wep-key0"), password}};
     }
-    const bool saeOnly = keyManagement.contains(QLatin1String("SAE"))
-                         && !keyManagement.contains(QLatin1String("PSK"));
+    const bool saeOnly
+        = keyManagement.contains(QLatin1String("SAE")) && !keyManagement.contains(QLatin1String("PSK"));
     return {{QStringLiteral("key-mgmt"), saeOnly ? QStringLiteral("sae") : QStringLiteral("wpa-psk")},
             {QStringLiteral("psk"), password}};
 }
@@ -97,12 +97,12 @@ NMConnectionSettings WifiSecurity::newConnection(const QByteArray &ssid, const Q
                                                  const QString &password)
 {
     NMConnectionSettings settings;
-    settings[QStringLiteral("connection")] = {
-        {QStringLiteral("id"), QString::fromUtf8(ssid)},
-        {QStringLiteral("type"), QStringLiteral("802-11-wireless")},
-        {QStringLiteral("uuid"), QUuid::createUuid().toString(QUuid::WithoutBraces)}};
-    settings[QStringLiteral("802-11-wireless")] = {{QStringLiteral("ssid"), ssid},
-                                                   {QStringLiteral("mode"), QStringLiteral("infrastructure")}};
+    settings[QStringLiteral("connection")]
+        = {{QStringLiteral("id"), QString::fromUtf8(ssid)},
+           {QStringLiteral("type"), QStringLiteral("802-11-wireless")},
+           {QStringLiteral("uuid"), QUuid::createUuid().toString(QUuid::WithoutBraces)}};
+    settings[QStringLiteral("802-11-wireless")]
+        = {{QStringLiteral("ssid"), ssid}, {QStringLiteral("mode"), QStringLiteral("infrastructure")}};
     if (needsPassword(keyManagement))
         settings[QStringLiteral("802-11-wireless-security")] = securitySettings(keyManagement, password);
     settings[QStringLiteral("ipv4")] = {{QStringLiteral("method"), QStringLiteral("auto")}};

@@ -1,8 +1,7 @@
 #include "Preset.h"
 
-Preset::Preset(const QString &queueName, const QString &id, _State state,
-               const QStringList &options, const QString &name, const QString &description,
-               int index, QObject *parent)
+Preset::Preset(const QString &queueName, const QString &id, _State state, const QStringList &options,
+               const QString &name, const QString &description, int index, QObject *parent)
     : QObject(parent)
     , m_queueName(queueName)
     , m_id(id)

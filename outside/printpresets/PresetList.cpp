@@ -23,8 +23,7 @@ constexpr int kFormatVersion = 1;
 
 const QStringList &predefinedNames()
 {
-    static const QStringList names{QStringLiteral("<Current Settings>"),
-                                   QStringLiteral("<System Settings>"),
+    static const QStringList names{QStringLiteral("<Current Settings>"), QStringLiteral("<System Settings>"),
                                    QStringLiteral("<Default Settings>")};
     return names;
 }
@@ -77,14 +76,13 @@ void PresetList::addBuiltIns(bool withSample)
     m_lastIndex = 0;
     for (const QString &name : predefinedNames()) {
         // Empty options: applying one leaves the printer as it is.
-        m_presets.append(new Preset(m_queueName, name, Preset::STATE_PREDEFINED, QStringList(),
-                                    name, QString(), -1, this));
+        m_presets.append(new Preset(m_queueName, name, Preset::STATE_PREDEFINED, QStringList(), name,
+                                    QString(), -1, this));
     }
     if (withSample) {
         // With a fresh printer's options.
         m_presets.append(new Preset(m_queueName, presetId(sampleName()), Preset::STATE_SHIPPED,
-                                    PrintOptions::presetOptions({}), sampleName(), QString(), 0,
-                                    this));
+                                    PrintOptions::presetOptions({}), sampleName(), QString(), 0, this));
     }
 }
 
@@ -102,8 +100,7 @@ bool PresetList::load()
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        qCWarning(lcPresets) << "presets file" << m_storagePath
-                             << "is not readable:" << error.errorString();
+        qCWarning(lcPresets) << "presets file" << m_storagePath << "is not readable:" << error.errorString();
         return false;
     }
 
@@ -128,15 +125,13 @@ bool PresetList::load()
             qCWarning(lcPresets) << "skipping stored preset" << name << "with malformed options";
             continue;
         }
-        const Preset::_State state =
-            object.value(QStringLiteral("state")).toInt() == Preset::STATE_SHIPPED
-                ? Preset::STATE_SHIPPED
-                : Preset::STATE_USER;
+        const Preset::_State state = object.value(QStringLiteral("state")).toInt() == Preset::STATE_SHIPPED
+                                         ? Preset::STATE_SHIPPED
+                                         : Preset::STATE_USER;
         const int index = object.value(QStringLiteral("index")).toInt();
         m_lastIndex = std::max(m_lastIndex, index);
-        m_presets.append(new Preset(m_queueName, object.value(QStringLiteral("id")).toString(),
-                                    state, options, name,
-                                    object.value(QStringLiteral("description")).toString(),
+        m_presets.append(new Preset(m_queueName, object.value(QStringLiteral("id")).toString(), state,
+                                    options, name, object.value(QStringLiteral("description")).toString(),
                                     index, this));
     }
     m_current = findPreset(root.value(QStringLiteral("current")).toString());

@@ -14,8 +14,7 @@ ImageInstaller::ImageInstaller(QObject *parent)
     connect(&m_process, &QProcess::errorOccurred, this, &ImageInstaller::onErrorOccurred);
 }
 
-void ImageInstaller::start(const QString &program, const QStringList &arguments,
-                           const QString &image)
+void ImageInstaller::start(const QString &program, const QStringList &arguments, const QString &image)
 {
     m_pending.clear();
     m_lastLine.clear();
@@ -59,6 +58,5 @@ void ImageInstaller::onErrorOccurred(QProcess::ProcessError error)
 {
     // Crashes and exit codes arrive through finished().
     if (error == QProcess::FailedToStart)
-        emit finished(false, QStringLiteral("cannot start the install command: ")
-                                 + m_process.errorString());
+        emit finished(false, QStringLiteral("cannot start the install command: ") + m_process.errorString());
 }

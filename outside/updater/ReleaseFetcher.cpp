@@ -34,8 +34,7 @@ QNetworkReply *ReleaseFetcher::get(const QUrl &url, int timeoutMs)
     if (!m_network)
         m_network = new QNetworkAccessManager(this);
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(timeoutMs);
     m_reply = m_network->get(request);
     m_reply->setReadBufferSize(readBufferSize);
@@ -87,8 +86,7 @@ void ReleaseFetcher::finishManifest()
     emit manifestFetched(m_manifest);
 }
 
-void ReleaseFetcher::fetchImage(const QUrl &url, const QByteArray &sha256, const QString &path,
-                                int timeoutMs)
+void ReleaseFetcher::fetchImage(const QUrl &url, const QByteArray &sha256, const QString &path, int timeoutMs)
 {
     abortReply();
     discardPartialImage();
@@ -123,8 +121,7 @@ void ReleaseFetcher::writeImage()
         m_hash.addData(buffer, int(count));
         m_written += count;
     }
-    const qint64 total = m_reply ? m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()
-                                 : 0;
+    const qint64 total = m_reply ? m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() : 0;
     if (total > 0) {
         const int percent = int(qMin<qint64>(100, m_written * 100 / total));
         if (percent != m_lastPercent) {

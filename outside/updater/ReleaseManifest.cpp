@@ -15,8 +15,7 @@ QVersionNumber ReleaseManifest::parseVersion(const QString &text)
     // Not fromString()'s suffix index: Qt declares that function pure, so
     // optimised callers may never see the index it writes.
     static const QRegularExpression dottedNumbers(QStringLiteral("^\\d{1,9}(\\.\\d{1,9})*$"));
-    return dottedNumbers.match(text).hasMatch() ? QVersionNumber::fromString(text)
-                                                : QVersionNumber();
+    return dottedNumbers.match(text).hasMatch() ? QVersionNumber::fromString(text) : QVersionNumber();
 }
 
 bool ReleaseManifest::parse(const QByteArray &json, const QUrl &url, ReleaseManifest *manifest,

@@ -23,8 +23,7 @@ struct ReleaseManifest
     QString imageFileName() const;
 
     // Parses a manifest fetched from `url`; on failure says why in `problem`.
-    static bool parse(const QByteArray &json, const QUrl &url, ReleaseManifest *manifest,
-                      QString *problem);
+    static bool parse(const QByteArray &json, const QUrl &url, ReleaseManifest *manifest, QString *problem);
     // Dotted numbers only ("3.0.5.5"); anything else is a null version.
     static QVersionNumber parseVersion(const QString &text);
 };

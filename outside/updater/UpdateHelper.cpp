@@ -95,8 +95,7 @@ void UpdateHelper::onManifestFetched(const QByteArray &content)
                      : order == 0                    ? QMLUpdatabilityEnums::REINSTALLABLE
                                                      : QMLUpdatabilityEnums::NONUPDATABLE);
     setAvailableVersion(release.version.toString());
-    qCInfo(lcUpdater) << "the source offers" << m_availableVersion << "installed is"
-                      << m_systemVersion;
+    qCInfo(lcUpdater) << "the source offers" << m_availableVersion << "installed is" << m_systemVersion;
     m_lastUpdateCheck = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
     emit lastUpdateCheckChanged();
     setChecking(false);

@@ -25,9 +25,8 @@ UpdaterConfig UpdaterConfig::load()
 UpdaterConfig UpdaterConfig::load(const QString &file)
 {
     UpdaterConfig config;
-    config.downloadDirectory
-        = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-          + QStringLiteral("/Varnholt/updates");
+    config.downloadDirectory = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                               + QStringLiteral("/Varnholt/updates");
     if (!QFileInfo::exists(file)) {
         qCInfo(lcUpdater) << "no updater configuration at" << file;
         return config;
@@ -35,8 +34,8 @@ UpdaterConfig UpdaterConfig::load(const QString &file)
 
     const QSettings settings(file, QSettings::IniFormat);
     config.source = QUrl(settings.value(QStringLiteral("source")).toString().trimmed());
-    const QStringList command = QProcess::splitCommand(
-        settings.value(QStringLiteral("installCommand")).toString());
+    const QStringList command
+        = QProcess::splitCommand(settings.value(QStringLiteral("installCommand")).toString());
     if (!command.isEmpty()) {
         config.installProgram = command.first();
         config.installArguments = command.mid(1);

@@ -38,8 +38,8 @@ VHUsersConfigHelper::VHUsersConfigHelper(QObject *parent)
 {
 }
 
-VHUsersConfigHelper::VHUsersConfigHelper(const QString &accountFile,
-                                         const QDBusConnection &systemBus, QObject *parent)
+VHUsersConfigHelper::VHUsersConfigHelper(const QString &accountFile, const QDBusConnection &systemBus,
+                                         QObject *parent)
     : QObject(parent)
     , m_file(accountFile)
     , m_bus(systemBus)

@@ -47,8 +47,7 @@ public:
     QStringList usersList() const { return m_users; }
 
     Q_INVOKABLE bool checkKey(const QString &userName) const;
-    Q_INVOKABLE int addUser(const QString &userName, const QString &password,
-                            const QString &confirmation);
+    Q_INVOKABLE int addUser(const QString &userName, const QString &password, const QString &confirmation);
     Q_INVOKABLE int changePassword(const QString &userName, const QString &oldPassword,
                                    const QString &newPassword, const QString &confirmation);
     Q_INVOKABLE int deleteUser(const QString &userName);

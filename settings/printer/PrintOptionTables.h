@@ -36,14 +36,14 @@ struct DitherMethod
 };
 
 inline constexpr DitherMethod ditherMethods[] = {
-    {"Floyd-Steinberg ", false, 16}, {"JaJuNi ", false, 17}, {"Stucki ", false, 18},
+    {"Floyd-Steinberg ", false, 16}, {"JaJuNi ", false, 17},   {"Stucki ", false, 18},
     {"Burkes ", false, 20},          {"Atkinson ", false, 21}, {"Sierra ", false, 24},
     {"Sierra2 ", false, 25},         {"Bayer ", true, 32},     {"Yliluoma ", true, 33},
     {"Threshold (No) ", false, 0},
 };
 
 // The entry with the code, or null.
-template <typename Entry, size_t N>
+template<typename Entry, size_t N>
 constexpr const Entry *find(const Entry (&table)[N], int code)
 {
     for (const Entry &entry : table) {

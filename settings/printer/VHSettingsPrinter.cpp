@@ -3,8 +3,8 @@
 #include "CupsSupport.h"
 #include "Preset.h"
 #include "PresetList.h"
-#include "PrintOptions.h"
 #include "PrintOptionTables.h"
+#include "PrintOptions.h"
 #include "SettingsLogging.h"
 
 #include <QCoreApplication>
@@ -48,7 +48,7 @@ int toInt(const QString &text)
 
 // The table entry a preset's value text names; none for a text that is no
 // integer.
-template <typename Entry, size_t N>
+template<typename Entry, size_t N>
 const Entry *entryFor(const Entry (&table)[N], const QString &value)
 {
     const std::optional<int> code = parsedInt(value);
@@ -103,8 +103,8 @@ VHSettingsPrinter::VHSettingsPrinter(QObject *parent, const QString &testPages)
     , testPageFolder(withTrailingSlash(testPages))
 {
     ditherSuffix = QCoreApplication::translate("QObject", "Dither", "Dither method name");
-    orderedDitherSuffix =
-        QCoreApplication::translate("QObject", "Ordered Dither", "Ordered Dither method name");
+    orderedDitherSuffix
+        = QCoreApplication::translate("QObject", "Ordered Dither", "Ordered Dither method name");
 
     cupsSupport = std::make_unique<CupsSupport>(kQueueName);
 
@@ -308,8 +308,8 @@ bool VHSettingsPrinter::addPreset(QString presetName)
     const QStringList options = PrintOptions::presetOptions(values);
 
     const int index = presetList->applyLastPresetIndex();
-    auto *preset = new Preset(kQueueName, PresetList::presetId(presetName), Preset::STATE_USER,
-                              options, presetName, QString(), index, presetList.get());
+    auto *preset = new Preset(kQueueName, PresetList::presetId(presetName), Preset::STATE_USER, options,
+                              presetName, QString(), index, presetList.get());
     presetList->addPreset(preset);
     presetList->setCurrentPreset(preset);
     presetList->save(presetList->getPredefinedPresetNames());

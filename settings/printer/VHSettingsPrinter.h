@@ -28,9 +28,11 @@ class VHSettingsPrinter : public QObject
     Q_PROPERTY(bool overprint READ getOverprint NOTIFY overprintChanged)
     Q_PROPERTY(bool whitebase READ getWhitebase NOTIFY whitebaseChanged)
     Q_PROPERTY(bool ribbonSaver READ getRibbonSaver NOTIFY ribbonSaverChanged)
-    Q_PROPERTY(QStringList orientationComboBoxModel READ getOrientationComboBoxModel NOTIFY orientationComboBoxModelChanged)
+    Q_PROPERTY(QStringList orientationComboBoxModel READ getOrientationComboBoxModel NOTIFY
+                   orientationComboBoxModelChanged)
     Q_PROPERTY(QStringList cutComboBoxModel READ getCutComboBoxModel NOTIFY cutComboBoxModelChanged)
-    Q_PROPERTY(QStringList ditheringComboBoxModel READ getDitheringComboBoxModel NOTIFY ditheringComboBoxModelChanged)
+    Q_PROPERTY(QStringList ditheringComboBoxModel READ getDitheringComboBoxModel NOTIFY
+                   ditheringComboBoxModelChanged)
     Q_PROPERTY(int backfeedOffset READ getBackfeedOffset NOTIFY backfeedOffsetChanged)
     Q_PROPERTY(int feedOffset READ getFeedOffset NOTIFY feedOffsetChanged)
     Q_PROPERTY(int horizontal1Offset READ getHorizontal1Offset NOTIFY horizontal1OffsetChanged)
@@ -42,8 +44,7 @@ class VHSettingsPrinter : public QObject
 
 public:
     // The test-page folder is fixed for the product; tests pass their own.
-    explicit VHSettingsPrinter(QObject *parent = nullptr,
-                               const QString &testPages = defaultTestPageFolder());
+    explicit VHSettingsPrinter(QObject *parent = nullptr, const QString &testPages = defaultTestPageFolder());
     ~VHSettingsPrinter() override;
 
     static QString defaultTestPageFolder();

@@ -47,13 +47,27 @@ private slots:
         QStringList keys;
         for (int i = 0; i < 21; ++i)
             keys.append(QString::fromUtf8(lines.at(i).mid(1, 30)).trimmed());
-        QCOMPARE(keys, QStringList({"24Hour", "appFirstLaunchList", "appListCollapsed",
-                                    "automaticDateTime", "automaticUpdateCheck", "brightnessLevel",
-                                    "dateFormat", "dimmingInactive", "doubleClickOpen",
-                                    "firstBootApplication", "firstBootDefaultPage",
-                                    "keyboardLayout", "language", "lastUpdateCheck",
-                                    "lockscreenAuto", "mountSharedFolder", "powerInactive",
-                                    "sendAnalytics", "timezone", "units", "zoomLevel"}));
+        QCOMPARE(keys, QStringList({"24Hour",
+                                    "appFirstLaunchList",
+                                    "appListCollapsed",
+                                    "automaticDateTime",
+                                    "automaticUpdateCheck",
+                                    "brightnessLevel",
+                                    "dateFormat",
+                                    "dimmingInactive",
+                                    "doubleClickOpen",
+                                    "firstBootApplication",
+                                    "firstBootDefaultPage",
+                                    "keyboardLayout",
+                                    "language",
+                                    "lastUpdateCheck",
+                                    "lockscreenAuto",
+                                    "mountSharedFolder",
+                                    "powerInactive",
+                                    "sendAnalytics",
+                                    "timezone",
+                                    "units",
+                                    "zoomLevel"}));
         QVERIFY(!QFile::exists(home.settingsFile()));
     }
 
@@ -81,10 +95,9 @@ private slots:
         QCOMPARE(run({"-s", "units", "1"}).exitCode, 0);
         QCOMPARE(run({"-s", "sendAnalytics", "false"}).exitCode, 0);
         QCOMPARE(run({"--get", "units"}).out, QByteArray("1\n"));
-        QCOMPARE(home.readSettingsFile(),
-                 QByteArray("[General]\nsendAnalytics=false\n\n"
-                            "[display]\nbrightnessLevel=5\n\n"
-                            "[locale]\nunits=1\n"));
+        QCOMPARE(home.readSettingsFile(), QByteArray("[General]\nsendAnalytics=false\n\n"
+                                                     "[display]\nbrightnessLevel=5\n\n"
+                                                     "[locale]\nunits=1\n"));
 
         const QByteArray all = run({"-g"}).out;
         QVERIFY(all.contains("\nbrightnessLevel               = 5\n"));
@@ -235,7 +248,8 @@ private slots:
         QCOMPARE(set.exitCode, 1);
         QVERIFY2(set.err.contains("could not write \"units\""), set.err);
 
-        struct stat status {};
+        struct stat status
+        { };
         QCOMPARE(::stat(nodeName, &status), 0);
         QCOMPARE(device ? S_ISCHR(status.st_mode) : S_ISFIFO(status.st_mode), true);
     }

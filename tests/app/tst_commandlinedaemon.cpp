@@ -14,10 +14,7 @@ class TestCommandLineDaemon : public QObject
 private:
     using Run = ProgramRun;
 
-    static Run run(const QStringList &arguments)
-    {
-        return ProgramRun::of(VHSETTINGS_EXE, arguments);
-    }
+    static Run run(const QStringList &arguments) { return ProgramRun::of(VHSETTINGS_EXE, arguments); }
 
     std::unique_ptr<PrivateBus> m_bus;
     std::unique_ptr<ReferenceDaemon> m_daemon;

@@ -60,12 +60,13 @@ private slots:
         QVERIFY2(waitForLog("showing tab 6 page pagePrinter"), log.constData());
 
         // A real click on the close button, in the window's top right corner.
-        const ProgramRun search = ProgramRun::of("xdotool", {"search", "--sync", "--onlyvisible",
-                                                             "--pid", QString::number(program.processId())});
+        const ProgramRun search = ProgramRun::of(
+            "xdotool", {"search", "--sync", "--onlyvisible", "--pid", QString::number(program.processId())});
         QCOMPARE(search.exitCode, 0);
         const QString windowId = QString::fromLatin1(search.out.split('\n').first());
-        QCOMPARE(ProgramRun::of("xdotool", {"mousemove", "--window", windowId, "1000", "24",
-                                            "click", "1"}).exitCode, 0);
+        QCOMPARE(ProgramRun::of("xdotool", {"mousemove", "--window", windowId, "1000", "24", "click", "1"})
+                     .exitCode,
+                 0);
         QVERIFY2(program.waitForFinished(5000), log.constData());
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);

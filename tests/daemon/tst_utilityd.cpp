@@ -62,9 +62,8 @@ public:
     {
         QDir().mkpath(classDir());
         m_process.setProgram(QStringLiteral(VH_UTILITYD_PATH));
-        m_process.setArguments({QStringLiteral("--bus"), m_bus.address(),
-                                QStringLiteral("--backlight-dir"), classDir(),
-                                QStringLiteral("--state-file"), statePath()});
+        m_process.setArguments({QStringLiteral("--bus"), m_bus.address(), QStringLiteral("--backlight-dir"),
+                                classDir(), QStringLiteral("--state-file"), statePath()});
         m_process.start();
         return m_process.waitForStarted() && m_bus.waitForService(kService);
     }
@@ -141,8 +140,7 @@ void TestUtilityd::cleanupTestCase()
 QDBusMessage TestUtilityd::call(const QString &member, const QVariantList &arguments,
                                 const QString &interface)
 {
-    QDBusMessage message
-        = QDBusMessage::createMethodCall(kService, QStringLiteral("/"), interface, member);
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, QStringLiteral("/"), interface, member);
     message.setArguments(arguments);
     return m_client.call(message, QDBus::Block, 10000);
 }
@@ -152,8 +150,8 @@ void TestUtilityd::exportsExactlyTheInterface()
     Daemon daemon(*m_bus);
     QVERIFY(daemon.start());
 
-    const QDBusMessage reply = call(QStringLiteral("Introspect"), {},
-                                    QStringLiteral("org.freedesktop.DBus.Introspectable"));
+    const QDBusMessage reply
+        = call(QStringLiteral("Introspect"), {}, QStringLiteral("org.freedesktop.DBus.Introspectable"));
     QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
 
     // member -> "in signature -> out signature"
@@ -187,9 +185,12 @@ void TestUtilityd::exportsExactlyTheInterface()
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
 
     const QMap<QString, QString> expected{
-        {"setDisplayDimTime", "i -> "},       {"setDisplayPowerOffTime", "i -> "},
-        {"setDisplayBrightness", "u -> "},    {"setAutomaticUpdateCheck", "b -> "},
-        {"setTwentyFourHourMode", "b -> "},   {"setDateFormat", "s -> "},
+        {"setDisplayDimTime", "i -> "},
+        {"setDisplayPowerOffTime", "i -> "},
+        {"setDisplayBrightness", "u -> "},
+        {"setAutomaticUpdateCheck", "b -> "},
+        {"setTwentyFourHourMode", "b -> "},
+        {"setDateFormat", "s -> "},
         {"getShip", " -> i"},
     };
     QCOMPARE(methods, expected);
@@ -206,8 +207,8 @@ void TestUtilityd::brightnessIsScaledToTheDevice_data()
     QTest::newRow("255, middle") << QByteArray("255\n") << 5u << QByteArray("142\n") << 5;
     QTest::newRow("255, highest") << QByteArray("255\n") << 9u << QByteArray("255\n") << 9;
     QTest::newRow("255, zero is the lowest") << QByteArray("255\n") << 0u << QByteArray("28\n") << 1;
-    QTest::newRow("255, above is the highest") << QByteArray("255\n") << 4000000000u
-                                               << QByteArray("255\n") << 9;
+    QTest::newRow("255, above is the highest")
+        << QByteArray("255\n") << 4000000000u << QByteArray("255\n") << 9;
     QTest::newRow("100, rounded") << QByteArray("100") << 3u << QByteArray("33\n") << 3;
     QTest::newRow("7 steps") << QByteArray("7\n") << 5u << QByteArray("4\n") << 5;
     QTest::newRow("on/off device stays on") << QByteArray("1\n") << 1u << QByteArray("1\n") << 1;
@@ -294,9 +295,8 @@ void TestUtilityd::settersKeepTheirValuesAcrossRestarts()
                  qPrintable(c.first + ": " + reply.errorMessage()));
     }
     QJsonObject expected{
-        {"displayDimTime", 3},         {"displayPowerOffTime", 5},
-        {"automaticUpdateCheck", true}, {"twentyFourHourMode", false},
-        {"dateFormat", "dd.MM.yyyy"},
+        {"displayDimTime", 3},         {"displayPowerOffTime", 5},   {"automaticUpdateCheck", true},
+        {"twentyFourHourMode", false}, {"dateFormat", "dd.MM.yyyy"},
     };
     QCOMPARE(daemon.state(), expected);
 
@@ -315,22 +315,22 @@ void TestUtilityd::wrongArgumentTypesAreRejected_data()
     QTest::addColumn<QString>("member");
     QTest::addColumn<QVariantList>("arguments");
 
-    QTest::newRow("24-hour mode as text") << kInterface << "setTwentyFourHourMode"
-                                          << QVariantList{QStringLiteral("true")};
-    QTest::newRow("brightness as int32") << kInterface << "setDisplayBrightness"
-                                         << QVariantList{QVariant::fromValue(5)};
-    QTest::newRow("dim time as uint32") << kInterface << "setDisplayDimTime"
-                                        << QVariantList{QVariant::fromValue(3u)};
-    QTest::newRow("power-off time as text") << kInterface << "setDisplayPowerOffTime"
-                                            << QVariantList{QStringLiteral("3")};
-    QTest::newRow("update check as int32") << kInterface << "setAutomaticUpdateCheck"
-                                           << QVariantList{QVariant::fromValue(1)};
+    QTest::newRow("24-hour mode as text")
+        << kInterface << "setTwentyFourHourMode" << QVariantList{QStringLiteral("true")};
+    QTest::newRow("brightness as int32")
+        << kInterface << "setDisplayBrightness" << QVariantList{QVariant::fromValue(5)};
+    QTest::newRow("dim time as uint32")
+        << kInterface << "setDisplayDimTime" << QVariantList{QVariant::fromValue(3u)};
+    QTest::newRow("power-off time as text")
+        << kInterface << "setDisplayPowerOffTime" << QVariantList{QStringLiteral("3")};
+    QTest::newRow("update check as int32")
+        << kInterface << "setAutomaticUpdateCheck" << QVariantList{QVariant::fromValue(1)};
     QTest::newRow("date format as boolean") << kInterface << "setDateFormat" << QVariantList{true};
     QTest::newRow("no argument") << kInterface << "setDisplayDimTime" << QVariantList{};
     QTest::newRow("two arguments") << kInterface << "setDisplayBrightness"
                                    << QVariantList{QVariant::fromValue(5u), QVariant::fromValue(6u)};
-    QTest::newRow("getShip with an argument") << kInterface << "getShip"
-                                              << QVariantList{QVariant::fromValue(1)};
+    QTest::newRow("getShip with an argument")
+        << kInterface << "getShip" << QVariantList{QVariant::fromValue(1)};
     QTest::newRow("no interface, brightness as int32")
         << QString() << "setDisplayBrightness" << QVariantList{QVariant::fromValue(5)};
 }
@@ -360,11 +360,11 @@ void TestUtilityd::unknownMembersAndInterfacesAreRejected_data()
 
     QTest::newRow("unknown member") << kInterface << "setDisplayContrast"
                                     << "org.freedesktop.DBus.Error.UnknownMethod";
-    QTest::newRow("unknown member, no interface")
-        << QString() << "setDisplayContrast" << "org.freedesktop.DBus.Error.UnknownMethod";
-    QTest::newRow("known member, other interface")
-        << "local.VHUtilityd.Other" << "setDisplayBrightness"
-        << "org.freedesktop.DBus.Error.UnknownInterface";
+    QTest::newRow("unknown member, no interface") << QString() << "setDisplayContrast"
+                                                  << "org.freedesktop.DBus.Error.UnknownMethod";
+    QTest::newRow("known member, other interface") << "local.VHUtilityd.Other"
+                                                   << "setDisplayBrightness"
+                                                   << "org.freedesktop.DBus.Error.UnknownInterface";
 }
 
 void TestUtilityd::unknownMembersAndInterfacesAreRejected()
@@ -425,8 +425,7 @@ void TestUtilityd::getShipGivesUpOnAHangingTool()
     QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
     QCOMPARE(reply.arguments().first().toInt(), 0);
     QVERIFY(timer.elapsed() < 3000);
-    QCOMPARE(tools.runs(QStringLiteral("fw_printenv")),
-             QList<QStringList>{(QStringList{"-n", "vhShip"})});
+    QCOMPARE(tools.runs(QStringLiteral("fw_printenv")), QList<QStringList>{(QStringList{"-n", "vhShip"})});
     QCOMPARE(call(QStringLiteral("setDateFormat"), {QStringLiteral("MM/dd/yy")}).type(),
              QDBusMessage::ReplyMessage);
 }
@@ -442,8 +441,7 @@ void TestUtilityd::secondInstanceLeavesTheNameAlone()
 
     QCOMPARE(call(QStringLiteral("setDateFormat"), {QStringLiteral("yy-MM-dd")}).type(),
              QDBusMessage::ReplyMessage);
-    QCOMPARE(first.state().value(QStringLiteral("dateFormat")).toString(),
-             QStringLiteral("yy-MM-dd"));
+    QCOMPARE(first.state().value(QStringLiteral("dateFormat")).toString(), QStringLiteral("yy-MM-dd"));
 }
 
 void TestUtilityd::sigtermReleasesTheName()

@@ -46,8 +46,7 @@ public:
 protected:
     void setupChildProcess() override
     {
-        if (m_asNobody
-            && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+        if (m_asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
             ::_exit(125);
     }
 
@@ -132,8 +131,7 @@ void TestUtilitydPolicy::othersMayCallOnlyTheDaemon_data()
     const QStringList introspect{dest, "/", "org.freedesktop.DBus.Introspectable.Introspect"};
     const QStringList getAll{dest, "/", "org.freedesktop.DBus.Properties.GetAll", "string:x"};
     const QStringList requestName{"--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                  "org.freedesktop.DBus.RequestName", "string:" + kService,
-                                  "uint32:0"};
+                                  "org.freedesktop.DBus.RequestName", "string:" + kService, "uint32:0"};
 
     QTest::newRow("nobody sets the date format") << true << setDateFormat << false;
     QTest::newRow("nobody asks for the shipping variant") << true << getShip << false;
@@ -152,8 +150,7 @@ void TestUtilitydPolicy::othersMayCallOnlyTheDaemon()
 
     const SendResult result = send(*m_bus, asNobody, message);
     QVERIFY2(result.exitCode >= 0 && result.exitCode != 125, qPrintable(result.output));
-    QCOMPARE(result.output.contains(QLatin1String("org.freedesktop.DBus.Error.AccessDenied")),
-             denied);
+    QCOMPARE(result.output.contains(QLatin1String("org.freedesktop.DBus.Error.AccessDenied")), denied);
 }
 
 QTEST_GUILESS_MAIN(TestUtilitydPolicy)

@@ -16,10 +16,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("received");
         QTest::newRow("one empty argument") << QStringList{""} << QStringList{};
-        QTest::newRow("mixed") << QStringList{"", "--page", "", "a b;c"}
-                               << QStringList{"--page", "a b;c"};
-        QTest::newRow("shell characters stay text") << QStringList{"$(touch x)", "*"}
-                                                    << QStringList{"$(touch x)", "*"};
+        QTest::newRow("mixed") << QStringList{"", "--page", "", "a b;c"} << QStringList{"--page", "a b;c"};
+        QTest::newRow("shell characters stay text")
+            << QStringList{"$(touch x)", "*"} << QStringList{"$(touch x)", "*"};
     }
 
     void startsThroughThePathWithoutEmptyArguments()

@@ -123,10 +123,10 @@ void tst_CupsSupport::parsesOptionTexts_data()
     QTest::newRow("garbage") << QByteArray("MirrorPrint=perhaps Feed=x1 Stop=abc orientation-requested=up")
                              << false << 0 << 0.0 << 5 << "2";
     QTest::newRow("fraction is no integer") << QByteArray("Feed=2.5") << false << 0 << 0.0 << 5 << "2";
-    QTest::newRow("out of table codes pass") << QByteArray("orientation-requested=7 CutMedia=9")
-                                             << false << 0 << 0.0 << 7 << "9";
-    QTest::newRow("non-numeric cut is kept as text") << QByteArray("CutMedia=abc") << false << 0 << 0.0
-                                                     << 5 << "abc";
+    QTest::newRow("out of table codes pass")
+        << QByteArray("orientation-requested=7 CutMedia=9") << false << 0 << 0.0 << 7 << "9";
+    QTest::newRow("non-numeric cut is kept as text")
+        << QByteArray("CutMedia=abc") << false << 0 << 0.0 << 5 << "abc";
     QTest::newRow("quoted empty cut") << QByteArray("CutMedia=\"\"") << false << 0 << 0.0 << 5 << "";
 }
 
@@ -214,8 +214,8 @@ void tst_CupsSupport::settersBecomeTheQueueDefaultsForTheNextJob()
     int exitCode = -1;
     const QByteArray listed = m_cups->runTool("lpoptions", {"-p", "Tundrel"}, &exitCode);
     QCOMPARE(exitCode, 0);
-    for (const char *option : {"orientation-requested=3", "CutMedia=0", "MirrorPrint=True",
-                               "Hoffset1=-3", "Stop=-3", "head2Offset=-11", "RibbonSaver=True"}) {
+    for (const char *option : {"orientation-requested=3", "CutMedia=0", "MirrorPrint=True", "Hoffset1=-3",
+                               "Stop=-3", "head2Offset=-11", "RibbonSaver=True"}) {
         QVERIFY2(hasOption(listed, QString::fromLatin1(option)), option);
     }
 

@@ -63,8 +63,12 @@ void tst_CupsSupportOffline::noSchedulerGivesDefaultsAndWritesNothing()
     QCOMPARE(cups.getStop(), 0.0);
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
 
-    QVERIFY(QDir(m_dir.filePath("home")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
-    QVERIFY(QDir(m_dir.filePath("root")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
+    QVERIFY(QDir(m_dir.filePath("home"))
+                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
+                .isEmpty());
+    QVERIFY(QDir(m_dir.filePath("root"))
+                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
+                .isEmpty());
 }
 
 void tst_CupsSupportOffline::silentSchedulerIsBounded()

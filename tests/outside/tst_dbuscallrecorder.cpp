@@ -60,8 +60,7 @@ void TestDBusCallRecorder::recordsTheWireSignature_data()
     QTest::newRow("int32") << "setDisplayDimTime" << QVariantList{QVariant::fromValue(5)} << "i";
     QTest::newRow("boolean") << "setTwentyFourHourMode" << QVariantList{true} << "b";
     QTest::newRow("string") << "setTwentyFourHourMode" << QVariantList{QStringLiteral("true")} << "s";
-    QTest::newRow("int64") << "setDisplayPowerOffTime" << QVariantList{QVariant::fromValue(qint64(5))}
-                           << "x";
+    QTest::newRow("int64") << "setDisplayPowerOffTime" << QVariantList{QVariant::fromValue(qint64(5))} << "x";
     QTest::newRow("none") << "getShip" << QVariantList{} << "";
     QTest::newRow("two") << "setDateFormat"
                          << QVariantList{QStringLiteral("MM/dd/yy"), QVariant::fromValue(1u)} << "su";
@@ -105,8 +104,8 @@ void TestDBusCallRecorder::servesBlockingCallsOnItsOwnConnection()
 
     QElapsedTimer timer;
     timer.start();
-    const QDBusMessage reply = call(shared, QStringLiteral("setDisplayBrightness"),
-                                    {QVariant::fromValue(7u)});
+    const QDBusMessage reply
+        = call(shared, QStringLiteral("setDisplayBrightness"), {QVariant::fromValue(7u)});
     QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
     QVERIFY(timer.elapsed() < 2000);
     const QList<RecordedCall> calls = recorder.calls(QStringLiteral("setDisplayBrightness"));
@@ -179,8 +178,7 @@ void TestDBusCallRecorder::givesTheNameBack()
         QVERIFY(!second.isRegistered());
     }
     QVERIFY(!observer.interface()->isServiceRegistered(QLatin1String(DBusCallRecorder::ServiceName)));
-    const QDBusMessage reply
-        = call(m_client, QStringLiteral("setDisplayDimTime"), {QVariant::fromValue(2)});
+    const QDBusMessage reply = call(m_client, QStringLiteral("setDisplayDimTime"), {QVariant::fromValue(2)});
     QCOMPARE(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"));
 }
 

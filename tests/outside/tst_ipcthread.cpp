@@ -31,8 +31,8 @@ class tst_IpcThread : public QObject
 
     static QVariantList values(const VHIPCThread &ipc)
     {
-        return {ipc.supplyWidth(), ipc.supplySKU(), ipc.supplyColorHEX(), ipc.ribbon1ColorHEX(),
-                ipc.ribbon2ColorHEX(), ipc.firmwareVersion()};
+        return {ipc.supplyWidth(),     ipc.supplySKU(),       ipc.supplyColorHEX(),
+                ipc.ribbon1ColorHEX(), ipc.ribbon2ColorHEX(), ipc.firmwareVersion()};
     }
 
     static QVariantList neutral() { return {0.0, QString(), QString(), QString(), QString(), QString()}; }
@@ -54,14 +54,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QVariantList>("expected");
-        QTest::newRow("complete")
-            << QByteArray("{\"supplyWidth\": 4.5, \"supplySKU\": \"VS-4545\", \"supplyColorHEX\": \"#FFEE00\", \"ribbon1ColorHEX\": \"#000000\", \"ribbon2ColorHEX\": \"#D0342C\", \"firmwareVersion\": \"2.1.7\"}")
-            << QVariantList{4.5, "VS-4545", "#FFEE00", "#000000", "#D0342C", "2.1.7"};
+        QTest::newRow("complete") << QByteArray(
+            "{\"supplyWidth\": 4.5, \"supplySKU\": \"VS-4545\", \"supplyColorHEX\": \"#FFEE00\", "
+            "\"ribbon1ColorHEX\": \"#000000\", \"ribbon2ColorHEX\": \"#D0342C\", \"firmwareVersion\": "
+            "\"2.1.7\"}") << QVariantList{4.5, "VS-4545", "#FFEE00", "#000000", "#D0342C", "2.1.7"};
         QTest::newRow("partial: the rest neutral")
             << QByteArray("{\"supplyColorHEX\": \"#FFEE00\"}")
             << QVariantList{0.0, QString(), "#FFEE00", QString(), QString(), QString()};
         QTest::newRow("wrong types are not converted")
-            << QByteArray("{\"supplyWidth\": \"6\", \"supplySKU\": 12, \"ribbon1ColorHEX\": null}") << neutral();
+            << QByteArray("{\"supplyWidth\": \"6\", \"supplySKU\": 12, \"ribbon1ColorHEX\": null}")
+            << neutral();
         QTest::newRow("not JSON") << QByteArray("supplyWidth=4") << neutral();
         QTest::newRow("an array") << QByteArray("[4.5]") << neutral();
     }

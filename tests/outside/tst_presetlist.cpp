@@ -293,7 +293,8 @@ void tst_PresetList::unusableQueueNameIsNotStored()
     QVERIFY(!QDir(presetsDir()).exists());
     QCOMPARE(QDir(m_home->configDir()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"Varnholt"});
-    QVERIFY(QDir(m_home->configDir() + "/Varnholt").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    QVERIFY(
+        QDir(m_home->configDir() + "/Varnholt").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
 void tst_PresetList::unreadableFileFallsBackToBuiltIns()

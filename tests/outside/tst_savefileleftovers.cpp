@@ -15,10 +15,10 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(writeAgedFile(dir.filePath("Tundrel.json"), 0));
-        for (const char *name : {"Tundrel.json.AbCdEf", "Tundrel.json.zzzzzz",
-                                 // not six letters, or another file's
-                                 "Tundrel.json.Ab3dEf", "Tundrel.json.backups",
-                                 "Tundrel.json.lock", "Other.json.AbCdEf"})
+        for (const char *name :
+             {"Tundrel.json.AbCdEf", "Tundrel.json.zzzzzz",
+              // not six letters, or another file's
+              "Tundrel.json.Ab3dEf", "Tundrel.json.backups", "Tundrel.json.lock", "Other.json.AbCdEf"})
             QVERIFY(writeAgedFile(dir.filePath(name), 120));
         // Fresh: a live writer may still own it.
         QVERIFY(writeAgedFile(dir.filePath("Tundrel.json.GhIjKl"), 0));
@@ -26,8 +26,7 @@ private slots:
         SaveFileLeftovers::remove(dir.filePath("Tundrel.json"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
                  QStringList({"Other.json.AbCdEf", "Tundrel.json", "Tundrel.json.Ab3dEf",
-                              "Tundrel.json.GhIjKl", "Tundrel.json.backups",
-                              "Tundrel.json.lock"}));
+                              "Tundrel.json.GhIjKl", "Tundrel.json.backups", "Tundrel.json.lock"}));
     }
 };
 

@@ -24,17 +24,13 @@ class TestUpdateHelper : public QObject
     QString downloads() const { return m_source->downloadDirectory(); }
     LoopbackHttpServer *server() const { return &m_source->server(); }
 
-    UpdaterConfig config(const QUrl &source, const QString &installedVersion,
-                         int timeoutSeconds = 30)
+    UpdaterConfig config(const QUrl &source, const QString &installedVersion, int timeoutSeconds = 30)
     {
         return UpdaterConfig::load(m_source->writeConfig(source, installedVersion, timeoutSeconds));
     }
 
     // Only what the install command may see: nothing, once it is done.
-    QStringList downloadedFiles() const
-    {
-        return QDir(downloads()).entryList(QDir::Files | QDir::Hidden);
-    }
+    QStringList downloadedFiles() const { return QDir(downloads()).entryList(QDir::Files | QDir::Hidden); }
 
     static bool finishCheck(UpdateHelper &updater)
     {
@@ -47,10 +43,9 @@ private slots:
         m_source = std::make_unique<UpdateSource>();
         m_tools = std::make_unique<FakeTools>();
         // Keeps what it was given, as the real one would have installed it.
-        m_tools->add(QStringLiteral("rauc"),
-                     "echo '  0% Installing'\necho ' 50% Copying image'\ncp \"$3\" '"
-                         + path(QStringLiteral("installed")).toUtf8()
-                         + "'\necho '100% Installing done.'");
+        m_tools->add(QStringLiteral("rauc"), "echo '  0% Installing'\necho ' 50% Copying image'\ncp \"$3\" '"
+                                                 + path(QStringLiteral("installed")).toUtf8()
+                                                 + "'\necho '100% Installing done.'");
         QVERIFY(server()->isListening());
     }
 
@@ -65,10 +60,14 @@ private slots:
         QTest::addColumn<QString>("installed");
         QTest::addColumn<QString>("offered");
         QTest::addColumn<int>("updateability");
-        QTest::newRow("newer") << "3.0.5.5" << "3.0.10" << int(QMLUpdatabilityEnums::UPDATABLE);
-        QTest::newRow("same") << "3.0.5" << "3.0.5.0" << int(QMLUpdatabilityEnums::REINSTALLABLE);
-        QTest::newRow("older") << "3.1" << "3.0.9" << int(QMLUpdatabilityEnums::NONUPDATABLE);
-        QTest::newRow("installed unknown") << "" << "1.0" << int(QMLUpdatabilityEnums::UPDATABLE);
+        QTest::newRow("newer") << "3.0.5.5"
+                               << "3.0.10" << int(QMLUpdatabilityEnums::UPDATABLE);
+        QTest::newRow("same") << "3.0.5"
+                              << "3.0.5.0" << int(QMLUpdatabilityEnums::REINSTALLABLE);
+        QTest::newRow("older") << "3.1"
+                               << "3.0.9" << int(QMLUpdatabilityEnums::NONUPDATABLE);
+        QTest::newRow("installed unknown") << ""
+                                           << "1.0" << int(QMLUpdatabilityEnums::UPDATABLE);
     }
 
     void checkComparesVersions()
@@ -121,8 +120,7 @@ private slots:
         QCOMPARE(updater.isUpdateable(), int(QMLUpdatabilityEnums::UPDATABLE));
 
         QList<int> progress;
-        connect(&updater, &UpdateHelper::progressChanged, this,
-                [&] { progress.append(updater.progress()); });
+        connect(&updater, &UpdateHelper::progressChanged, this, [&] { progress.append(updater.progress()); });
         updater.installLatestUpdate();
         QVERIFY(updater.isUpdating());
         QTRY_VERIFY_WITH_TIMEOUT(!updater.isUpdating(), 10000);
@@ -130,8 +128,8 @@ private slots:
         QCOMPARE(updater.progress(), 100);
         QVERIFY(std::is_sorted(progress.begin(), progress.end()));
         if (overHttp) {
-            const bool midDownload = std::any_of(progress.begin(), progress.end(),
-                                                 [](int p) { return p > 0 && p < 90; });
+            const bool midDownload
+                = std::any_of(progress.begin(), progress.end(), [](int p) { return p > 0 && p < 90; });
             QVERIFY(midDownload);
         }
         QVERIFY(progress.contains(95)); // the install command's 50 %
@@ -155,13 +153,14 @@ private slots:
         const QByteArray good = UpdateSource::sampleImage();
         QByteArray corrupt = good;
         corrupt[corrupt.size() / 2] = '#';
-        QTest::newRow("corrupted image") << corrupt << QByteArray() << "The downloaded update is damaged." << 0;
-        QTest::newRow("truncated image") << good.left(good.size() - 1) << QByteArray()
-                                         << "The downloaded update is damaged." << 0;
+        QTest::newRow("corrupted image")
+            << corrupt << QByteArray() << "The downloaded update is damaged." << 0;
+        QTest::newRow("truncated image")
+            << good.left(good.size() - 1) << QByteArray() << "The downloaded update is damaged." << 0;
         QTest::newRow("install fails") << good << QByteArray("echo 'bundle not compatible' >&2\nexit 1")
                                        << "The update could not be installed." << 1;
-        QTest::newRow("install crashes") << good << QByteArray("kill -SEGV $$")
-                                         << "The update could not be installed." << 1;
+        QTest::newRow("install crashes")
+            << good << QByteArray("kill -SEGV $$") << "The update could not be installed." << 1;
     }
 
     void failedUpdatesInstallNothing()
@@ -196,9 +195,16 @@ private slots:
         QTest::newRow("no checksum") << QByteArray("{\"version\": \"4.0\", \"image\": \"a.raucb\"}");
         QTest::newRow("short checksum")
             << QByteArray("{\"version\": \"4.0\", \"image\": \"a.raucb\", \"sha256\": \"abcd\"}");
-        QTest::newRow("version text") << QString("{\"version\": \"new\", \"image\": \"a.raucb\", \"sha256\": \"%1\"}").arg(sum).toUtf8();
-        QTest::newRow("no image name") << QString("{\"version\": \"4.0\", \"image\": \"dir/\", \"sha256\": \"%1\"}").arg(sum).toUtf8();
-        QTest::newRow("other scheme") << QString("{\"version\": \"4.0\", \"image\": \"ftp://x/a\", \"sha256\": \"%1\"}").arg(sum).toUtf8();
+        QTest::newRow("version text")
+            << QString("{\"version\": \"new\", \"image\": \"a.raucb\", \"sha256\": \"%1\"}")
+                   .arg(sum)
+                   .toUtf8();
+        QTest::newRow("no image name")
+            << QString("{\"version\": \"4.0\", \"image\": \"dir/\", \"sha256\": \"%1\"}").arg(sum).toUtf8();
+        QTest::newRow("other scheme")
+            << QString("{\"version\": \"4.0\", \"image\": \"ftp://x/a\", \"sha256\": \"%1\"}")
+                   .arg(sum)
+                   .toUtf8();
         QTest::newRow("huge") << QByteArray(200 * 1024, ' ');
     }
 

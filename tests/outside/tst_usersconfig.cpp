@@ -26,8 +26,7 @@ class TestUsersConfig : public QObject
 
     std::unique_ptr<VHUsersConfigHelper> helper() const
     {
-        return std::make_unique<VHUsersConfigHelper>(accountFile(),
-                                                     QDBusConnection(QStringLiteral("none")));
+        return std::make_unique<VHUsersConfigHelper>(accountFile(), QDBusConnection(QStringLiteral("none")));
     }
 
     // Permission bits as the file system holds them.
@@ -35,7 +34,8 @@ class TestUsersConfig : public QObject
     {
         struct stat status;
         return ::stat(QFile::encodeName(accountFile()).constData(), &status) == 0
-                   ? int(status.st_mode & 07777) : -1;
+                   ? int(status.st_mode & 07777)
+                   : -1;
     }
 
     QByteArray fileContent() const
@@ -54,25 +54,43 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<int>("result");
-        QTest::newRow("fine") << "Anna" << "correct horse" << "correct horse" << int(RC::SUCCESS);
-        QTest::newRow("dots, digits") << "j.doe-2_x" << "12345678" << "12345678" << int(RC::SUCCESS);
-        QTest::newRow("exists, other case") << "admin" << "12345678" << "12345678"
-                                            << int(RC::USER_ALREADY_EXISTS);
-        QTest::newRow("empty name") << "" << "12345678" << "12345678" << int(RC::INVALID_USERNAME);
-        QTest::newRow("starts with digit") << "1anna" << "12345678" << "12345678"
-                                           << int(RC::INVALID_USERNAME);
-        QTest::newRow("colon") << "an:na" << "12345678" << "12345678" << int(RC::INVALID_USERNAME);
-        QTest::newRow("33 letters") << QString(33, 'a') << "12345678" << "12345678"
-                                    << int(RC::INVALID_USERNAME);
-        QTest::newRow("umlaut") << QString::fromUtf8("J\xc3\xbcrgen") << "12345678" << "12345678"
-                                << int(RC::INVALID_USERNAME);
-        QTest::newRow("short password") << "anna" << "1234567" << "1234567" << int(RC::INVALID_PASSWORD);
-        QTest::newRow("password is name") << "annabell" << "AnnaBell" << "AnnaBell"
-                                          << int(RC::INVALID_PASSWORD);
-        QTest::newRow("control character") << "anna" << "1234\n5678" << "1234\n5678"
-                                           << int(RC::INVALID_PASSWORD);
-        QTest::newRow("both invalid") << "-" << "" << "" << int(RC::INVALID_USERNAME_AND_PASSWORD);
-        QTest::newRow("mismatch") << "anna" << "12345678" << "12345679" << int(RC::MISMATCH_PASSWORDS);
+        QTest::newRow("fine") << "Anna"
+                              << "correct horse"
+                              << "correct horse" << int(RC::SUCCESS);
+        QTest::newRow("dots, digits") << "j.doe-2_x"
+                                      << "12345678"
+                                      << "12345678" << int(RC::SUCCESS);
+        QTest::newRow("exists, other case") << "admin"
+                                            << "12345678"
+                                            << "12345678" << int(RC::USER_ALREADY_EXISTS);
+        QTest::newRow("empty name") << ""
+                                    << "12345678"
+                                    << "12345678" << int(RC::INVALID_USERNAME);
+        QTest::newRow("starts with digit") << "1anna"
+                                           << "12345678"
+                                           << "12345678" << int(RC::INVALID_USERNAME);
+        QTest::newRow("colon") << "an:na"
+                               << "12345678"
+                               << "12345678" << int(RC::INVALID_USERNAME);
+        QTest::newRow("33 letters") << QString(33, 'a') << "12345678"
+                                    << "12345678" << int(RC::INVALID_USERNAME);
+        QTest::newRow("umlaut") << QString::fromUtf8("J\xc3\xbcrgen") << "12345678"
+                                << "12345678" << int(RC::INVALID_USERNAME);
+        QTest::newRow("short password") << "anna"
+                                        << "1234567"
+                                        << "1234567" << int(RC::INVALID_PASSWORD);
+        QTest::newRow("password is name") << "annabell"
+                                          << "AnnaBell"
+                                          << "AnnaBell" << int(RC::INVALID_PASSWORD);
+        QTest::newRow("control character") << "anna"
+                                           << "1234\n5678"
+                                           << "1234\n5678" << int(RC::INVALID_PASSWORD);
+        QTest::newRow("both invalid") << "-"
+                                      << ""
+                                      << "" << int(RC::INVALID_USERNAME_AND_PASSWORD);
+        QTest::newRow("mismatch") << "anna"
+                                  << "12345678"
+                                  << "12345679" << int(RC::MISMATCH_PASSWORDS);
     }
 
     void addUserResults()
@@ -127,15 +145,24 @@ private slots:
         QTest::addColumn<QString>("newPassword");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<int>("result");
-        QTest::newRow("fine") << "old secret" << "new secret" << "new secret" << int(RC::SUCCESS);
-        QTest::newRow("wrong old") << "old secreT" << "new secret" << "new secret"
-                                   << int(RC::INCORRECT_PASSWORD);
+        QTest::newRow("fine") << "old secret"
+                              << "new secret"
+                              << "new secret" << int(RC::SUCCESS);
+        QTest::newRow("wrong old") << "old secreT"
+                                   << "new secret"
+                                   << "new secret" << int(RC::INCORRECT_PASSWORD);
         QTest::newRow("old with NUL tail") << QStringLiteral("old secret") + QChar(0) + "x"
-                                           << "new secret" << "new secret" << int(RC::INCORRECT_PASSWORD);
-        QTest::newRow("wrong old, bad new") << "nope" << "x" << "y" << int(RC::INCORRECT_PASSWORD);
-        QTest::newRow("short new") << "old secret" << "short" << "short" << int(RC::INVALID_PASSWORD);
-        QTest::newRow("mismatch") << "old secret" << "new secret" << "new secreT"
-                                  << int(RC::MISMATCH_PASSWORDS);
+                                           << "new secret"
+                                           << "new secret" << int(RC::INCORRECT_PASSWORD);
+        QTest::newRow("wrong old, bad new") << "nope"
+                                            << "x"
+                                            << "y" << int(RC::INCORRECT_PASSWORD);
+        QTest::newRow("short new") << "old secret"
+                                   << "short"
+                                   << "short" << int(RC::INVALID_PASSWORD);
+        QTest::newRow("mismatch") << "old secret"
+                                  << "new secret"
+                                  << "new secreT" << int(RC::MISMATCH_PASSWORDS);
     }
 
     void changePasswordResults()
@@ -187,8 +214,7 @@ private slots:
 
         QCOMPARE(fileContent(), before);
         QCOMPARE(helper()->usersList(), QStringList{"anna"});
-        QCOMPARE(helper()->changePassword("anna", "12345678", "87654321", "87654321"),
-                 int(RC::SUCCESS));
+        QCOMPARE(helper()->changePassword("anna", "12345678", "87654321", "87654321"), int(RC::SUCCESS));
         QCOMPARE(mode(), 0600);
     }
 

@@ -45,12 +45,16 @@ private slots:
     {
         QTest::addColumn<QString>("ssid");
         QTest::addColumn<QString>("password");
-        QTest::newRow("empty") << "Office" << "";
-        QTest::newRow("seven characters") << "Office" << "1234567";
+        QTest::newRow("empty") << "Office"
+                               << "";
+        QTest::newRow("seven characters") << "Office"
+                                          << "1234567";
         QTest::newRow("64 characters, not hex") << "Office" << QString(64, QLatin1Char('x'));
         QTest::newRow("not ASCII") << "Office" << QStringLiteral("pässwort-lang");
-        QTest::newRow("enterprise network") << "Corp" << "long enough password";
-        QTest::newRow("out of range") << "Elsewhere" << "long enough password";
+        QTest::newRow("enterprise network") << "Corp"
+                                            << "long enough password";
+        QTest::newRow("out of range") << "Elsewhere"
+                                      << "long enough password";
     }
 
     void keysNetworkManagerWouldRefuseAreNotSent()
@@ -76,11 +80,14 @@ private slots:
         const QString key(64, QLatin1Char('a'));
         client.connectRequest(QStringLiteral("Office"), key);
         QTRY_COMPARE(client.networkStatus(), int(VHNetworkStatus::CONNECTED));
-        const QList<QVariantList> calls = m_nm->methodCalls(QString::fromLatin1(NetworkManagerMock::ManagerPath),
-                                                            QStringLiteral("AddAndActivateConnection"));
+        const QList<QVariantList> calls = m_nm->methodCalls(
+            QString::fromLatin1(NetworkManagerMock::ManagerPath), QStringLiteral("AddAndActivateConnection"));
         QCOMPARE(calls.size(), 1);
         QCOMPARE(NetworkManagerMock::profile(calls.constFirst().value(0))
-                     .value("802-11-wireless-security").value("psk").toString(), key);
+                     .value("802-11-wireless-security")
+                     .value("psk")
+                     .toString(),
+                 key);
     }
 };
 

@@ -108,9 +108,8 @@ void tst_PrinterOptions::modelsAreSortedTables()
     // A blank sorts before a digit: "Sierra " before "Sierra2 ".
     QCOMPARE(printer.getDitheringComboBoxModel(),
              (QStringList{"Atkinson Dither", "Bayer Ordered Dither", "Burkes Dither",
-                          "Floyd-Steinberg Dither", "JaJuNi Dither", "Sierra Dither",
-                          "Sierra2 Dither", "Stucki Dither", "Threshold (No) Dither",
-                          "Yliluoma Ordered Dither"}));
+                          "Floyd-Steinberg Dither", "JaJuNi Dither", "Sierra Dither", "Sierra2 Dither",
+                          "Stucki Dither", "Threshold (No) Dither", "Yliluoma Ordered Dither"}));
 }
 
 void tst_PrinterOptions::textsToCodes_data()
@@ -119,17 +118,23 @@ void tst_PrinterOptions::textsToCodes_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("code");
 
-    QTest::newRow("Landscape") << QByteArray("setPrintOrientation") << "Landscape" << int(QMLCupsEnums::LANDSCAPE180);
-    QTest::newRow("Landscape 180") << QByteArray("setPrintOrientation") << "Landscape 180" << int(QMLCupsEnums::LANDSCAPE);
-    QTest::newRow("Portrait") << QByteArray("setPrintOrientation") << "Portrait" << int(QMLCupsEnums::PORTRAIT180);
-    QTest::newRow("Portrait 180") << QByteArray("setPrintOrientation") << "Portrait 180" << int(QMLCupsEnums::PORTRAIT);
+    QTest::newRow("Landscape") << QByteArray("setPrintOrientation") << "Landscape"
+                               << int(QMLCupsEnums::LANDSCAPE180);
+    QTest::newRow("Landscape 180") << QByteArray("setPrintOrientation") << "Landscape 180"
+                                   << int(QMLCupsEnums::LANDSCAPE);
+    QTest::newRow("Portrait") << QByteArray("setPrintOrientation") << "Portrait"
+                              << int(QMLCupsEnums::PORTRAIT180);
+    QTest::newRow("Portrait 180") << QByteArray("setPrintOrientation") << "Portrait 180"
+                                  << int(QMLCupsEnums::PORTRAIT);
     QTest::newRow("orientation other case") << QByteArray("setPrintOrientation") << "landscape" << 0;
     QTest::newRow("orientation empty") << QByteArray("setPrintOrientation") << "" << 0;
     QTest::newRow("orientation trailing blank") << QByteArray("setPrintOrientation") << "Landscape " << 0;
 
     QTest::newRow("No Cut") << QByteArray("setCutOption") << "No Cut" << int(QMLCupsEnums::CUT_MEDIA_NONE);
-    QTest::newRow("Cut After Page") << QByteArray("setCutOption") << "Cut After Page" << int(QMLCupsEnums::CUT_MEDIA_PAGE);
-    QTest::newRow("Cut After Job") << QByteArray("setCutOption") << "Cut After Job" << int(QMLCupsEnums::CUT_MEDIA_JOB);
+    QTest::newRow("Cut After Page") << QByteArray("setCutOption") << "Cut After Page"
+                                    << int(QMLCupsEnums::CUT_MEDIA_PAGE);
+    QTest::newRow("Cut After Job") << QByteArray("setCutOption") << "Cut After Job"
+                                   << int(QMLCupsEnums::CUT_MEDIA_JOB);
     QTest::newRow("cut other case") << QByteArray("setCutOption") << "cut after job" << 0;
 
     const QList<QPair<QString, int>> dithering{
@@ -138,7 +143,8 @@ void tst_PrinterOptions::textsToCodes_data()
         {"Sierra2 Dither", 25},         {"Bayer Ordered Dither", 32}, {"Yliluoma Ordered Dither", 33},
         {"Threshold (No) Dither", 0},   {"sierra dither", 0},         {"Atkinson", 0}};
     for (const auto &entry : dithering)
-        QTest::newRow(qPrintable(entry.first)) << QByteArray("setDitheringMethod") << entry.first << entry.second;
+        QTest::newRow(qPrintable(entry.first))
+            << QByteArray("setDitheringMethod") << entry.first << entry.second;
 }
 
 void tst_PrinterOptions::textsToCodes()
@@ -180,51 +186,68 @@ void tst_PrinterOptions::snapshotAtConstruction_data()
     QTest::addColumn<QByteArray>("options");
     QTest::addColumn<QVariantMap>("expected");
 
-    QTest::newRow("nothing set") << QByteArray()
-        << QVariantMap{{"orientationEnum", 5}, {"orientationOption", "Landscape"},
-                       {"ditheringMethod", "Atkinson Dither"}, {"cutEnum", 2},
-                       {"cutOption", "Cut After Job"}, {"backfeedOffset", 0}, {"mirror", false}};
+    QTest::newRow("nothing set") << QByteArray() << QVariantMap{{"orientationEnum", 5},
+                                                                {"orientationOption", "Landscape"},
+                                                                {"ditheringMethod", "Atkinson Dither"},
+                                                                {"cutEnum", 2},
+                                                                {"cutOption", "Cut After Job"},
+                                                                {"backfeedOffset", 0},
+                                                                {"mirror", false}};
     QTest::newRow("orientation 3") << QByteArray("orientation-requested=3")
-        << QVariantMap{{"orientationEnum", 3}, {"orientationOption", "Portrait 180"}};
+                                   << QVariantMap{{"orientationEnum", 3},
+                                                  {"orientationOption", "Portrait 180"}};
     QTest::newRow("orientation 4") << QByteArray("orientation-requested=4")
-        << QVariantMap{{"orientationEnum", 4}, {"orientationOption", "Landscape 180"}};
+                                   << QVariantMap{{"orientationEnum", 4},
+                                                  {"orientationOption", "Landscape 180"}};
     QTest::newRow("orientation 6") << QByteArray("orientation-requested=6")
-        << QVariantMap{{"orientationEnum", 6}, {"orientationOption", "Portrait"}};
+                                   << QVariantMap{{"orientationEnum", 6}, {"orientationOption", "Portrait"}};
     QTest::newRow("orientation 0") << QByteArray("orientation-requested=0")
-        << QVariantMap{{"orientationEnum", 0}, {"orientationOption", ""}};
+                                   << QVariantMap{{"orientationEnum", 0}, {"orientationOption", ""}};
     QTest::newRow("orientation 7") << QByteArray("orientation-requested=7")
-        << QVariantMap{{"orientationEnum", 7}, {"orientationOption", ""}};
+                                   << QVariantMap{{"orientationEnum", 7}, {"orientationOption", ""}};
     QTest::newRow("dithering 19") << QByteArray("Dithering=19") << QVariantMap{{"ditheringMethod", ""}};
     QTest::newRow("dithering 25") << QByteArray("Dithering=25")
-        << QVariantMap{{"ditheringMethod", "Sierra2 Dither"}};
+                                  << QVariantMap{{"ditheringMethod", "Sierra2 Dither"}};
     QTest::newRow("dithering 0") << QByteArray("Dithering=0")
-        << QVariantMap{{"ditheringMethod", "Threshold (No) Dither"}};
+                                 << QVariantMap{{"ditheringMethod", "Threshold (No) Dither"}};
     QTest::newRow("dithering 33") << QByteArray("Dithering=33")
-        << QVariantMap{{"ditheringMethod", "Yliluoma Ordered Dither"}};
+                                  << QVariantMap{{"ditheringMethod", "Yliluoma Ordered Dither"}};
     QTest::newRow("stop 2.7") << QByteArray("Stop=2.7") << QVariantMap{{"backfeedOffset", 2}};
     QTest::newRow("stop -2.7") << QByteArray("Stop=-2.7") << QVariantMap{{"backfeedOffset", -2}};
     QTest::newRow("stop beyond int") << QByteArray("Stop=1e12")
-        << QVariantMap{{"backfeedOffset", std::numeric_limits<int>::max()}};
+                                     << QVariantMap{{"backfeedOffset", std::numeric_limits<int>::max()}};
     QTest::newRow("cut empty") << QByteArray("CutMedia=\"\"")
-        << QVariantMap{{"cutEnum", 0}, {"cutOption", "No Cut"}};
+                               << QVariantMap{{"cutEnum", 0}, {"cutOption", "No Cut"}};
     QTest::newRow("cut non-numeric") << QByteArray("CutMedia=abc")
-        << QVariantMap{{"cutEnum", 0}, {"cutOption", "No Cut"}};
+                                     << QVariantMap{{"cutEnum", 0}, {"cutOption", "No Cut"}};
     QTest::newRow("cut 1") << QByteArray("CutMedia=1")
-        << QVariantMap{{"cutEnum", 1}, {"cutOption", "Cut After Page"}};
+                           << QVariantMap{{"cutEnum", 1}, {"cutOption", "Cut After Page"}};
     QTest::newRow("cut 5") << QByteArray("CutMedia=5") << QVariantMap{{"cutEnum", 5}, {"cutOption", ""}};
-    QTest::newRow("every option")
-        << QByteArray("orientation-requested=6 MirrorPrint=True NegativePrint=False Overprint=True "
-                      "WhiteBase=True RibbonSaver=True CutMedia=1 Dithering=18 Feed=-4 Hoffset1=11 "
-                      "Hoffset2=-12 Voffset1=13 Voffset2=-14 R1TensionAdjust=15 R2TensionAdjust=-16 "
-                      "Stop=9 head1Offset=17 head2Offset=-18")
-        << QVariantMap{{"orientationEnum", 6}, {"orientationOption", "Portrait"},
-                       {"mirror", true}, {"negative", false}, {"overprint", true},
-                       {"whitebase", true}, {"ribbonSaver", true}, {"cutEnum", 1},
-                       {"cutOption", "Cut After Page"}, {"ditheringMethod", "Stucki Dither"},
-                       {"feedOffset", -4}, {"horizontal1Offset", 11}, {"horizontal2Offset", -12},
-                       {"vertical1Offset", 13}, {"vertical2Offset", -14}, {"r1Tension", 15},
-                       {"r2Tension", -16}, {"backfeedOffset", 9}, {"head1HeatOffset", 17},
-                       {"head2HeatOffset", -18}};
+    QTest::newRow("every option") << QByteArray(
+        "orientation-requested=6 MirrorPrint=True NegativePrint=False Overprint=True "
+        "WhiteBase=True RibbonSaver=True CutMedia=1 Dithering=18 Feed=-4 Hoffset1=11 "
+        "Hoffset2=-12 Voffset1=13 Voffset2=-14 R1TensionAdjust=15 R2TensionAdjust=-16 "
+        "Stop=9 head1Offset=17 head2Offset=-18")
+                                  << QVariantMap{{"orientationEnum", 6},
+                                                 {"orientationOption", "Portrait"},
+                                                 {"mirror", true},
+                                                 {"negative", false},
+                                                 {"overprint", true},
+                                                 {"whitebase", true},
+                                                 {"ribbonSaver", true},
+                                                 {"cutEnum", 1},
+                                                 {"cutOption", "Cut After Page"},
+                                                 {"ditheringMethod", "Stucki Dither"},
+                                                 {"feedOffset", -4},
+                                                 {"horizontal1Offset", 11},
+                                                 {"horizontal2Offset", -12},
+                                                 {"vertical1Offset", 13},
+                                                 {"vertical2Offset", -14},
+                                                 {"r1Tension", 15},
+                                                 {"r2Tension", -16},
+                                                 {"backfeedOffset", 9},
+                                                 {"head1HeatOffset", 17},
+                                                 {"head2HeatOffset", -18}};
 }
 
 void tst_PrinterOptions::snapshotAtConstruction()
@@ -237,7 +260,8 @@ void tst_PrinterOptions::snapshotAtConstruction()
     const VHSettingsPrinter printer;
     const QVariantMap actual = properties(printer);
     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-        QVERIFY2(actual.value(it.key()) == it.value(), qPrintable(it.key() + " = " + actual.value(it.key()).toString()));
+        QVERIFY2(actual.value(it.key()) == it.value(),
+                 qPrintable(it.key() + " = " + actual.value(it.key()).toString()));
 }
 
 void tst_PrinterOptions::settersPassStraightThrough_data()
@@ -292,9 +316,10 @@ void tst_PrinterOptions::settersPassStraightThrough()
     const QVariantMap before = properties(printer);
     SignalRecorder recorder(&printer);
 
-    const bool invoked = value.type() == QVariant::Bool
-        ? QMetaObject::invokeMethod(&printer, slot.constData(), Q_ARG(bool, value.toBool()))
-        : QMetaObject::invokeMethod(&printer, slot.constData(), Q_ARG(int, value.toInt()));
+    const bool invoked
+        = value.type() == QVariant::Bool
+              ? QMetaObject::invokeMethod(&printer, slot.constData(), Q_ARG(bool, value.toBool()))
+              : QMetaObject::invokeMethod(&printer, slot.constData(), Q_ARG(int, value.toInt()));
     QVERIFY(invoked);
 
     QCOMPARE(readers.value(slot)(CupsSupport()), stored);

@@ -57,8 +57,8 @@ QVariantMap backEnd()
 void storePreset(const QString &name, const QStringList &options)
 {
     PresetList list(QStringLiteral("Tundrel"), true);
-    list.addPreset(new Preset(QStringLiteral("Tundrel"), name + "_p", Preset::STATE_USER, options,
-                              name, QString(), list.applyLastPresetIndex()));
+    list.addPreset(new Preset(QStringLiteral("Tundrel"), name + "_p", Preset::STATE_USER, options, name,
+                              QString(), list.applyLastPresetIndex()));
     list.save(list.getPredefinedPresetNames());
 }
 
@@ -162,12 +162,42 @@ void tst_PrinterPresets::saveThenLoadRestoresAllButRibbonSaver()
         printer.setR2Tension(-10);
         QVERIFY(printer.addPreset("A"));
     }
-    const QStringList stored{"orientation-requested", "3", "MirrorPrint", "True",
-                             "NegativePrint", "True", "Overprint", "False", "WhiteBase", "True",
-                             "CutMedia", "2", "Hoffset1", "1", "Hoffset2", "-2", "Voffset1", "3",
-                             "Voffset2", "-4", "Feed", "5", "Stop", "-3", "Dithering", "32",
-                             "head1Offset", "7", "head2Offset", "-8", "R1TensionAdjust", "9",
-                             "R2TensionAdjust", "-10", "RibbonSaver", "Enabled"};
+    const QStringList stored{"orientation-requested",
+                             "3",
+                             "MirrorPrint",
+                             "True",
+                             "NegativePrint",
+                             "True",
+                             "Overprint",
+                             "False",
+                             "WhiteBase",
+                             "True",
+                             "CutMedia",
+                             "2",
+                             "Hoffset1",
+                             "1",
+                             "Hoffset2",
+                             "-2",
+                             "Voffset1",
+                             "3",
+                             "Voffset2",
+                             "-4",
+                             "Feed",
+                             "5",
+                             "Stop",
+                             "-3",
+                             "Dithering",
+                             "32",
+                             "head1Offset",
+                             "7",
+                             "head2Offset",
+                             "-8",
+                             "R1TensionAdjust",
+                             "9",
+                             "R2TensionAdjust",
+                             "-10",
+                             "RibbonSaver",
+                             "Enabled"};
 
     // Something else everywhere, ribbon saver off.
     m_cups->writeUserOptions("orientation-requested=5 CutMedia=0 Dithering=21 MirrorPrint=False "
@@ -178,23 +208,36 @@ void tst_PrinterPresets::saveThenLoadRestoresAllButRibbonSaver()
     SignalRecorder recorder(&printer);
     QCOMPARE(printer.loadPreset("A"), stored);
 
-    const QVariantMap restored{
-        {"orientationOption", "Portrait 180"}, {"cutOption", "Cut After Job"},
-        {"ditheringMethod", "Bayer Ordered Dither"}, {"orientationEnum", 3}, {"cutEnum", 2},
-        {"head1HeatOffset", 7}, {"head2HeatOffset", -8}, {"mirror", true}, {"negative", true},
-        {"overprint", false}, {"whitebase", true}, {"backfeedOffset", -3}, {"feedOffset", 5},
-        {"horizontal1Offset", 1}, {"horizontal2Offset", -2}, {"vertical1Offset", 3},
-        {"vertical2Offset", -4}, {"r1Tension", 9}, {"r2Tension", -10}};
+    const QVariantMap restored{{"orientationOption", "Portrait 180"},
+                               {"cutOption", "Cut After Job"},
+                               {"ditheringMethod", "Bayer Ordered Dither"},
+                               {"orientationEnum", 3},
+                               {"cutEnum", 2},
+                               {"head1HeatOffset", 7},
+                               {"head2HeatOffset", -8},
+                               {"mirror", true},
+                               {"negative", true},
+                               {"overprint", false},
+                               {"whitebase", true},
+                               {"backfeedOffset", -3},
+                               {"feedOffset", 5},
+                               {"horizontal1Offset", 1},
+                               {"horizontal2Offset", -2},
+                               {"vertical1Offset", 3},
+                               {"vertical2Offset", -4},
+                               {"r1Tension", 9},
+                               {"r2Tension", -10}};
     for (auto it = restored.cbegin(); it != restored.cend(); ++it)
         QCOMPARE(properties(printer).value(it.key()), it.value());
     QCOMPARE(printer.getRibbonSaver(), false);
 
     const QVariantMap queue = backEnd();
     const QVariantMap queueExpected{
-        {"orientation", 3}, {"cut", "2"}, {"dithering", 32}, {"mirror", true}, {"negative", true},
-        {"overprint", false}, {"whitebase", true}, {"ribbonSaver", false}, {"feed", 5},
-        {"stop", -3.0}, {"h1", 1}, {"h2", -2}, {"v1", 3}, {"v2", -4}, {"r1", 9}, {"r2", -10},
-        {"head1", 7}, {"head2", -8}};
+        {"orientation", 3}, {"cut", "2"},         {"dithering", 32},   {"mirror", true},
+        {"negative", true}, {"overprint", false}, {"whitebase", true}, {"ribbonSaver", false},
+        {"feed", 5},        {"stop", -3.0},       {"h1", 1},           {"h2", -2},
+        {"v1", 3},          {"v2", -4},           {"r1", 9},           {"r2", -10},
+        {"head1", 7},       {"head2", -8}};
     QCOMPARE(queue, queueExpected);
 
     QCOMPARE(recorder.counts(), (QMap<QString, int>{{"orientationEnumChanged", 1}, {"cutEnumChanged", 1}}));
@@ -240,54 +283,68 @@ void tst_PrinterPresets::loadRules_data()
 
     // Construction reads kStartOptions: orientation 3, cut 2, dithering 32,
     // mirror and negative on, feed 9, Hoffset1 9, stop 4.
-    QTest::newRow("none of the names") << QStringList{"Foo", "Bar"}
-        << QVariantMap{{"negative", false}, {"mirror", false}, {"overprint", false},
-                       {"whitebase", false}, {"head1HeatOffset", 0}, {"feedOffset", 0},
-                       {"horizontal1Offset", 0}, {"backfeedOffset", 0}, {"r2Tension", 0},
-                       {"orientationEnum", 5}, {"orientationOption", "Landscape"},
-                       {"ditheringMethod", "Atkinson Dither"}, {"cutEnum", 1},
+    QTest::newRow("none of the names")
+        << QStringList{"Foo", "Bar"}
+        << QVariantMap{{"negative", false},
+                       {"mirror", false},
+                       {"overprint", false},
+                       {"whitebase", false},
+                       {"head1HeatOffset", 0},
+                       {"feedOffset", 0},
+                       {"horizontal1Offset", 0},
+                       {"backfeedOffset", 0},
+                       {"r2Tension", 0},
+                       {"orientationEnum", 5},
+                       {"orientationOption", "Landscape"},
+                       {"ditheringMethod", "Atkinson Dither"},
+                       {"cutEnum", 1},
                        {"cutOption", "Cut After Page"}}
-        << QVariantMap{{"orientation", 5}, {"dithering", 21}, {"cut", "1"}, {"mirror", false},
-                       {"negative", false}, {"feed", 0}, {"h1", 0}, {"stop", 0.0}}
+        << QVariantMap{{"orientation", 5},  {"dithering", 21}, {"cut", "1"}, {"mirror", false},
+                       {"negative", false}, {"feed", 0},       {"h1", 0},    {"stop", 0.0}}
         << QStringList{"orientationEnumChanged", "cutEnumChanged"};
     QTest::newRow("lower-case true") << QStringList{"MirrorPrint", "true", "NegativePrint", "True"}
-        << QVariantMap{{"mirror", false}, {"negative", true}}
-        << QVariantMap{{"mirror", false}, {"negative", true}}
-        << QStringList{"orientationEnumChanged", "cutEnumChanged"};
-    QTest::newRow("stop with fraction") << QStringList{"Stop", "2.5"}
-        << QVariantMap{{"backfeedOffset", 0}} << QVariantMap{{"stop", 0.0}}
+                                     << QVariantMap{{"mirror", false}, {"negative", true}}
+                                     << QVariantMap{{"mirror", false}, {"negative", true}}
+                                     << QStringList{"orientationEnumChanged", "cutEnumChanged"};
+    QTest::newRow("stop with fraction")
+        << QStringList{"Stop", "2.5"} << QVariantMap{{"backfeedOffset", 0}} << QVariantMap{{"stop", 0.0}}
         << QStringList{"orientationEnumChanged", "cutEnumChanged"};
     QTest::newRow("orientation 7") << QStringList{"orientation-requested", "7", "CutMedia", "2"}
-        << QVariantMap{{"orientationEnum", 3}, {"orientationOption", "Portrait 180"}}
+                                   << QVariantMap{{"orientationEnum", 3},
+                                                  {"orientationOption", "Portrait 180"}}
+                                   << QVariantMap{{"orientation", 3}} << QStringList{"cutEnumChanged"};
+    QTest::newRow("orientation not a number")
+        << QStringList{"orientation-requested", "five"} << QVariantMap{{"orientationEnum", 3}}
         << QVariantMap{{"orientation", 3}} << QStringList{"cutEnumChanged"};
-    QTest::newRow("orientation not a number") << QStringList{"orientation-requested", "five"}
-        << QVariantMap{{"orientationEnum", 3}} << QVariantMap{{"orientation", 3}}
-        << QStringList{"cutEnumChanged"};
-    QTest::newRow("first of two equal names") << QStringList{"Feed", "3", "Feed", "9"}
-        << QVariantMap{{"feedOffset", 3}} << QVariantMap{{"feed", 3}}
+    QTest::newRow("first of two equal names")
+        << QStringList{"Feed", "3", "Feed", "9"} << QVariantMap{{"feedOffset", 3}} << QVariantMap{{"feed", 3}}
         << QStringList{"orientationEnumChanged", "cutEnumChanged"};
-    QTest::newRow("a name where a value stands") << QStringList{"Hoffset1", "Feed", "Feed", "4"}
+    QTest::newRow("a name where a value stands")
+        << QStringList{"Hoffset1", "Feed", "Feed", "4"}
         << QVariantMap{{"horizontal1Offset", 0}, {"feedOffset", 0}} << QVariantMap{{"h1", 0}, {"feed", 0}}
         << QStringList{"orientationEnumChanged", "cutEnumChanged"};
-    QTest::newRow("last name without value") << QStringList{"Feed", "3", "orientation-requested"}
+    QTest::newRow("last name without value")
+        << QStringList{"Feed", "3", "orientation-requested"}
         << QVariantMap{{"feedOffset", 3}, {"orientationEnum", 5}, {"orientationOption", "Landscape"}}
         << QVariantMap{{"feed", 3}, {"orientation", 5}}
         << QStringList{"orientationEnumChanged", "cutEnumChanged"};
-    QTest::newRow("dithering not in table") << QStringList{"Dithering", "19"}
-        << QVariantMap{{"ditheringMethod", "Bayer Ordered Dither"}} << QVariantMap{{"dithering", 32}}
-        << QStringList{"orientationEnumChanged", "cutEnumChanged"};
-    QTest::newRow("dithering threshold") << QStringList{"Dithering", "0"}
-        << QVariantMap{{"ditheringMethod", "Threshold (No) Dither"}} << QVariantMap{{"dithering", 0}}
-        << QStringList{"orientationEnumChanged", "cutEnumChanged"};
-    QTest::newRow("cut out of table") << QStringList{"CutMedia", "5", "orientation-requested", "4"}
+    QTest::newRow("dithering not in table")
+        << QStringList{"Dithering", "19"} << QVariantMap{{"ditheringMethod", "Bayer Ordered Dither"}}
+        << QVariantMap{{"dithering", 32}} << QStringList{"orientationEnumChanged", "cutEnumChanged"};
+    QTest::newRow("dithering threshold")
+        << QStringList{"Dithering", "0"} << QVariantMap{{"ditheringMethod", "Threshold (No) Dither"}}
+        << QVariantMap{{"dithering", 0}} << QStringList{"orientationEnumChanged", "cutEnumChanged"};
+    QTest::newRow("cut out of table")
+        << QStringList{"CutMedia", "5", "orientation-requested", "4"}
         << QVariantMap{{"cutEnum", 2}, {"cutOption", "Cut After Job"}, {"orientationEnum", 4}}
         << QVariantMap{{"cut", "2"}, {"orientation", 4}} << QStringList{"orientationEnumChanged"};
     QTest::newRow("cut 0") << QStringList{"CutMedia", "0"}
-        << QVariantMap{{"cutEnum", 0}, {"cutOption", "No Cut"}} << QVariantMap{{"cut", "0"}}
-        << QStringList{"orientationEnumChanged", "cutEnumChanged"};
-    QTest::newRow("ribbon saver is not read") << QStringList{"RibbonSaver", "Enabled"}
-        << QVariantMap{{"ribbonSaver", false}} << QVariantMap{{"ribbonSaver", false}}
-        << QStringList{"orientationEnumChanged", "cutEnumChanged"};
+                           << QVariantMap{{"cutEnum", 0}, {"cutOption", "No Cut"}}
+                           << QVariantMap{{"cut", "0"}}
+                           << QStringList{"orientationEnumChanged", "cutEnumChanged"};
+    QTest::newRow("ribbon saver is not read")
+        << QStringList{"RibbonSaver", "Enabled"} << QVariantMap{{"ribbonSaver", false}}
+        << QVariantMap{{"ribbonSaver", false}} << QStringList{"orientationEnumChanged", "cutEnumChanged"};
 }
 
 void tst_PrinterPresets::loadRules()
@@ -306,10 +363,12 @@ void tst_PrinterPresets::loadRules()
 
     const QVariantMap actual = properties(printer);
     for (auto it = members.cbegin(); it != members.cend(); ++it)
-        QVERIFY2(actual.value(it.key()) == it.value(), qPrintable(it.key() + " = " + actual.value(it.key()).toString()));
+        QVERIFY2(actual.value(it.key()) == it.value(),
+                 qPrintable(it.key() + " = " + actual.value(it.key()).toString()));
     const QVariantMap held = backEnd();
     for (auto it = queue.cbegin(); it != queue.cend(); ++it)
-        QVERIFY2(held.value(it.key()) == it.value(), qPrintable(it.key() + " = " + held.value(it.key()).toString()));
+        QVERIFY2(held.value(it.key()) == it.value(),
+                 qPrintable(it.key() + " = " + held.value(it.key()).toString()));
     QMap<QString, int> expectedSignals;
     for (const QString &name : emitted)
         expectedSignals.insert(name, 1);
@@ -437,8 +496,8 @@ void tst_PrinterPresets::hostileNames()
 {
     QFETCH(QString, name);
     QFETCH(bool, listed);
-    const QStringList expected = listed ? QStringList{"<Current Settings>", name}
-                                        : QStringList{"<Current Settings>"};
+    const QStringList expected
+        = listed ? QStringList{"<Current Settings>", name} : QStringList{"<Current Settings>"};
     {
         VHSettingsPrinter printer;
         QVERIFY(printer.addPreset(name));

@@ -9,8 +9,8 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
-#include <QtQml>
 #include <QTemporaryDir>
+#include <QtQml>
 #include <QtTest>
 
 #include <iterator>
@@ -25,14 +25,29 @@ struct Property
 };
 
 const Property kProperties[] = {
-    {"orientationOption", "QString"}, {"cutOption", "QString"}, {"ditheringMethod", "QString"},
-    {"orientationEnum", "int"}, {"cutEnum", "int"}, {"head1HeatOffset", "int"},
-    {"head2HeatOffset", "int"}, {"mirror", "bool"}, {"negative", "bool"}, {"overprint", "bool"},
-    {"whitebase", "bool"}, {"ribbonSaver", "bool"}, {"orientationComboBoxModel", "QStringList"},
-    {"cutComboBoxModel", "QStringList"}, {"ditheringComboBoxModel", "QStringList"},
-    {"backfeedOffset", "int"}, {"feedOffset", "int"}, {"horizontal1Offset", "int"},
-    {"horizontal2Offset", "int"}, {"vertical1Offset", "int"}, {"vertical2Offset", "int"},
-    {"r1Tension", "int"}, {"r2Tension", "int"},
+    {"orientationOption", "QString"},
+    {"cutOption", "QString"},
+    {"ditheringMethod", "QString"},
+    {"orientationEnum", "int"},
+    {"cutEnum", "int"},
+    {"head1HeatOffset", "int"},
+    {"head2HeatOffset", "int"},
+    {"mirror", "bool"},
+    {"negative", "bool"},
+    {"overprint", "bool"},
+    {"whitebase", "bool"},
+    {"ribbonSaver", "bool"},
+    {"orientationComboBoxModel", "QStringList"},
+    {"cutComboBoxModel", "QStringList"},
+    {"ditheringComboBoxModel", "QStringList"},
+    {"backfeedOffset", "int"},
+    {"feedOffset", "int"},
+    {"horizontal1Offset", "int"},
+    {"horizontal2Offset", "int"},
+    {"vertical1Offset", "int"},
+    {"vertical2Offset", "int"},
+    {"r1Tension", "int"},
+    {"r2Tension", "int"},
 };
 
 struct Method
@@ -146,9 +161,11 @@ void tst_PrinterQml::classAndProperties()
         const QByteArray where = QByteArray::number(i) + ' ' + kProperties[i].name;
         QVERIFY2(qstrcmp(property.name(), kProperties[i].name) == 0, where.constData());
         QVERIFY2(qstrcmp(property.typeName(), kProperties[i].type) == 0, where.constData());
-        QVERIFY2(property.isReadable() && !property.isWritable() && !property.isResettable(), where.constData());
+        QVERIFY2(property.isReadable() && !property.isWritable() && !property.isResettable(),
+                 where.constData());
         QVERIFY2(!property.isConstant() && !property.isFinal(), where.constData());
-        QVERIFY2(property.isDesignable() && property.isScriptable() && property.isStored(), where.constData());
+        QVERIFY2(property.isDesignable() && property.isScriptable() && property.isStored(),
+                 where.constData());
         QVERIFY2(property.hasNotifySignal(), where.constData());
         QCOMPARE(property.notifySignal().name(), QByteArray(kProperties[i].name) + "Changed");
         QCOMPARE(property.notifySignalIndex() - meta.methodOffset(), i);
@@ -197,7 +214,8 @@ void tst_PrinterQml::enumHolder()
     const QMetaEnum orientation = meta.enumerator(meta.enumeratorOffset());
     QCOMPARE(orientation.name(), "Orientation");
     QVERIFY(!orientation.isFlag() && !orientation.isScoped());
-    const QList<QPair<QByteArray, int>> orientations{{"LANDSCAPE", 4}, {"PORTRAIT", 3}, {"LANDSCAPE180", 5}, {"PORTRAIT180", 6}};
+    const QList<QPair<QByteArray, int>> orientations{
+        {"LANDSCAPE", 4}, {"PORTRAIT", 3}, {"LANDSCAPE180", 5}, {"PORTRAIT180", 6}};
     QCOMPARE(orientation.keyCount(), orientations.size());
     for (int i = 0; i < orientations.size(); ++i) {
         QCOMPARE(QByteArray(orientation.key(i)), orientations.at(i).first);
@@ -207,7 +225,8 @@ void tst_PrinterQml::enumHolder()
     const QMetaEnum cut = meta.enumerator(meta.enumeratorOffset() + 1);
     QCOMPARE(cut.name(), "CutMedia");
     QVERIFY(!cut.isFlag() && !cut.isScoped());
-    const QList<QPair<QByteArray, int>> cuts{{"CUT_MEDIA_NONE", 0}, {"CUT_MEDIA_PAGE", 1}, {"CUT_MEDIA_JOB", 2}};
+    const QList<QPair<QByteArray, int>> cuts{
+        {"CUT_MEDIA_NONE", 0}, {"CUT_MEDIA_PAGE", 1}, {"CUT_MEDIA_JOB", 2}};
     QCOMPARE(cut.keyCount(), cuts.size());
     for (int i = 0; i < cuts.size(); ++i) {
         QCOMPARE(QByteArray(cut.key(i)), cuts.at(i).first);
@@ -239,8 +258,10 @@ void tst_PrinterQml::qmlCannotAssignProperties_data()
     QTest::addColumn<QString>("value");
     for (const Property &property : kProperties) {
         const QByteArray type(property.type);
-        const QString value = type == "bool" ? "true" : type == "int" ? "12345"
-            : type == "QString" ? "'changed'" : "['changed']";
+        const QString value = type == "bool"      ? "true"
+                              : type == "int"     ? "12345"
+                              : type == "QString" ? "'changed'"
+                                                  : "['changed']";
         QTest::newRow(property.name) << QString::fromLatin1(property.name) << value;
     }
 }

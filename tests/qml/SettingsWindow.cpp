@@ -52,8 +52,7 @@ SettingsWindow::SettingsWindow(uint startTab, const QString &testPageFolder)
         problems.clear();
     }
     previousHandler = qInstallMessageHandler(recordProblems);
-    m_session = std::make_unique<GuiSession>(startTab,
-                                             QUuid::createUuid().toString(QUuid::WithoutBraces),
+    m_session = std::make_unique<GuiSession>(startTab, QUuid::createUuid().toString(QUuid::WithoutBraces),
                                              QStringLiteral(VH_TRANSLATIONS_DIR), testPageFolder);
     m_window = qobject_cast<QQuickWindow *>(m_session->rootObject());
     if (m_window) {

@@ -21,21 +21,31 @@ class TestPageAbout : public QObject
 
     static QMap<QString, QString> device(const QString &model)
     {
-        return {{"vhModel", model},        {"serialNumber", "VH2401234"},
+        return {{"vhModel", model},
+                {"serialNumber", "VH2401234"},
                 {"ethaddr", "00:1b:2c:3d:4e:5f"},
-                {"backstop", "11"},        {"hOffset", "12"},       {"bMarkOffset", "13"},
-                {"gapOffset", "14"},       {"tphHeat", "15"},       {"backstop2", "21"},
-                {"hOffset2", "22"},        {"bMarkOffset2", "23"},  {"gapOffset2", "24"},
-                {"tphHeat2", "25"},        {"tachLow", "310"},      {"tachHigh", "920"},
-                {"cutterTrans", "45"},     {"supplyTrans", "67"},   {"supplyRefl", "89"}};
+                {"backstop", "11"},
+                {"hOffset", "12"},
+                {"bMarkOffset", "13"},
+                {"gapOffset", "14"},
+                {"tphHeat", "15"},
+                {"backstop2", "21"},
+                {"hOffset2", "22"},
+                {"bMarkOffset2", "23"},
+                {"gapOffset2", "24"},
+                {"tphHeat2", "25"},
+                {"tachLow", "310"},
+                {"tachHigh", "920"},
+                {"cutterTrans", "45"},
+                {"supplyTrans", "67"},
+                {"supplyRefl", "89"}};
     }
 
     // The page's lines, top to bottom: (label, value).
     static Rows rows(const SettingsWindow &w)
     {
         QList<QQuickItem *> items = w.items("aboutRow_");
-        std::sort(items.begin(), items.end(),
-                  [](QQuickItem *a, QQuickItem *b) { return a->y() < b->y(); });
+        std::sort(items.begin(), items.end(), [](QQuickItem *a, QQuickItem *b) { return a->y() < b->y(); });
         Rows result;
         for (QQuickItem *item : items)
             result.append({item->property("label").toString(), item->property("value").toString()});
@@ -43,29 +53,23 @@ class TestPageAbout : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-    }
+    void init() { m_home = std::make_unique<TestHome>(); }
 
-    void cleanup()
-    {
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void linesPerModel_data()
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<Rows>("expected");
         const Rows plain{{"Model:", "Varnholt VK-1000 (Vesk)"},
-                    {"Serial Number:", "VH2401234"},
-                    {"FCC ID:", "2AVHT-VK1000"},
-                    {"IC:", "27614-VK1000"},
-                    {"Version:", "v3.0.5, FW "},
-                    {"Available Storage:", "4.9G"},
-                    {"Ethernet Address:", "00:1b:2c:3d:4e:5f"},
-                    {"Wireless Address:", ""},
-                    {"Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):", "11, 12, 13, 14, 15"}};
+                         {"Serial Number:", "VH2401234"},
+                         {"FCC ID:", "2AVHT-VK1000"},
+                         {"IC:", "27614-VK1000"},
+                         {"Version:", "v3.0.5, FW "},
+                         {"Available Storage:", "4.9G"},
+                         {"Ethernet Address:", "00:1b:2c:3d:4e:5f"},
+                         {"Wireless Address:", ""},
+                         {"Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):", "11, 12, 13, 14, 15"}};
         QTest::newRow("plain") << "Vesk" << plain;
         QTest::newRow("Tundrel")
             << "Tundrel"
@@ -122,8 +126,8 @@ private slots:
         QTest::newRow("short second line") << QByteArray("Filesystem Size Used Avail Use%% Mounted on\\n"
                                                          "/dev/root 7.1G 1.9G 4.9G 28%% /\\n")
                                            << "< 4.8GB";
-        QTest::newRow("no ext4 file system") << QByteArray("Filesystem Size Used Avail Use%% Mounted on\\n")
-                                             << "< 4.8GB";
+        QTest::newRow("no ext4 file system")
+            << QByteArray("Filesystem Size Used Avail Use%% Mounted on\\n") << "< 4.8GB";
         QTest::newRow("no output") << QByteArray() << "< 4.8GB";
     }
 

@@ -145,10 +145,9 @@ private slots:
         QTest::addColumn<int>("choice");
         QTest::addColumn<Runs>("expected");
         QTest::newRow("PM past noon") << QByteArray("2024-01-10 15:30:00") << 1 << Runs{};
-        QTest::newRow("AM past noon") << QByteArray("2024-01-10 15:30:00") << 0
-                                      << Runs{{"set-time", "3:30"}};
-        QTest::newRow("PM before noon") << QByteArray("2024-01-10 09:05:00") << 1
-                                        << Runs{{"set-time", "21:5"}};
+        QTest::newRow("AM past noon") << QByteArray("2024-01-10 15:30:00") << 0 << Runs{{"set-time", "3:30"}};
+        QTest::newRow("PM before noon")
+            << QByteArray("2024-01-10 09:05:00") << 1 << Runs{{"set-time", "21:5"}};
         QTest::newRow("AM before noon") << QByteArray("2024-01-10 09:05:00") << 0 << Runs{};
     }
 
@@ -162,8 +161,7 @@ private slots:
         PageActions::choose(w->item("ampmBox"), choice);
         waitForRefresh(*w);
         // A later call shows whether this choice made one of its own.
-        QMetaObject::invokeMethod(w->contextObject("SettingsMain"), "setAutoTime",
-                                  Q_ARG(bool, false));
+        QMetaObject::invokeMethod(w->contextObject("SettingsMain"), "setAutoTime", Q_ARG(bool, false));
         QTRY_COMPARE(runs().size(), expected.size() + 1);
         QCOMPARE(runs(), expected + Runs({{"set-ntp", "0"}}));
         const QPair<QString, QString> hit{"AM/PM", choice ? "PM" : "AM"};
@@ -252,8 +250,8 @@ private slots:
     void automaticTimeHidesTheBoxes()
     {
         QFETCH(bool, twentyFourHour);
-        m_home->writeSettingsFile(QByteArray("[dateTime]\n24Hour=")
-                                  + (twentyFourHour ? "true" : "false") + "\n");
+        m_home->writeSettingsFile(QByteArray("[dateTime]\n24Hour=") + (twentyFourHour ? "true" : "false")
+                                  + "\n");
         SettingsWindow w(1);
         QTRY_COMPARE(w.item("pageDateTime")->opacity(), 1.0);
         const QStringList boxes{"hourBox", "minuteBox", "ampmBox", "monthBox", "dayBox", "yearBox"};
@@ -278,8 +276,7 @@ private slots:
         QCOMPARE(shown(), QStringList());
         QCOMPARE(stored("dateTime/automaticDateTime").toBool(), true);
         QTRY_COMPARE(runs(), (Runs{{"set-ntp", "0"}, {"set-ntp", "1"}}));
-        QCOMPARE(PageActions::settingHits(),
-                 (Hits{{"AutoDateTime", "false"}, {"AutoDateTime", "true"}}));
+        QCOMPARE(PageActions::settingHits(), (Hits{{"AutoDateTime", "false"}, {"AutoDateTime", "true"}}));
     }
 
     void twentyFourHourSwitchChangesTheHours()
@@ -323,8 +320,7 @@ private slots:
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QList<QByteArray> events = log.readAll().split('\n');
         QCOMPARE(events.value(1), QByteArray("end:Europe/Berlin"));
-        QCOMPARE(PageActions::settingHits(),
-                 (Hits{{"TimeZone", "Europe/Berlin"}, {"Minutes", "45"}}));
+        QCOMPARE(PageActions::settingHits(), (Hits{{"TimeZone", "Europe/Berlin"}, {"Minutes", "45"}}));
     }
 
     // The system may name UTC in any of tzdata's ways; the box shows the one it lists.

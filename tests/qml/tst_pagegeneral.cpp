@@ -71,15 +71,9 @@ private slots:
         m_bus.reset();
     }
 
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-    }
+    void init() { m_home = std::make_unique<TestHome>(); }
 
-    void cleanup()
-    {
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void choicesStoreTheIndexAndSendEnglish_data()
     {
@@ -90,13 +84,20 @@ private slots:
         QTest::addColumn<QString>("hitName");
         QTest::addColumn<QString>("hitValue");
         QTest::newRow("power never") << QByteArray() << "powerBox" << 11 << "display/powerInactive"
-                                     << "Power" << "Never";
-        QTest::newRow("dimming 3 minutes") << QByteArray() << "dimmingBox" << 2
-                                           << "display/dimmingInactive" << "Dimming" << "3 minutes";
+                                     << "Power"
+                                     << "Never";
+        QTest::newRow("dimming 3 minutes") << QByteArray() << "dimmingBox" << 2 << "display/dimmingInactive"
+                                           << "Dimming"
+                                           << "3 minutes";
         QTest::newRow("German window, power 1 hour")
-            << QByteArray("de_DE") << "powerBox" << 8 << "display/powerInactive" << "Power" << "1 hour";
-        QTest::newRow("units mm") << QByteArray() << "unitsBox" << 1 << "locale/units" << "Units" << "MM";
-        QTest::newRow("units inches") << QByteArray() << "unitsBox" << 0 << "locale/units" << "Units"
+            << QByteArray("de_DE") << "powerBox" << 8 << "display/powerInactive"
+            << "Power"
+            << "1 hour";
+        QTest::newRow("units mm") << QByteArray() << "unitsBox" << 1 << "locale/units"
+                                  << "Units"
+                                  << "MM";
+        QTest::newRow("units inches") << QByteArray() << "unitsBox" << 0 << "locale/units"
+                                      << "Units"
                                       << "Inches";
     }
 
@@ -190,8 +191,7 @@ private slots:
         QCOMPARE(stored("home/doubleClickOpen").toBool(), false);
         tapSwitch(w, "doubleClickSwitch");
         QVERIFY(!hint->isVisible());
-        QCOMPARE(PageActions::settingHits(),
-                 (Hits{{"DoubleClick", "false"}, {"DoubleClick", "true"}}));
+        QCOMPARE(PageActions::settingHits(), (Hits{{"DoubleClick", "false"}, {"DoubleClick", "true"}}));
     }
 
     // The page reports the change also when analytics goes off; the
@@ -200,9 +200,8 @@ private slots:
     {
         SettingsWindow w(0);
         waitShown(w);
-        QTest::ignoreMessage(QtDebugMsg,
-                             QRegularExpression("opted out(?=.*\"settingName\":\"SendAnalytics\")"
-                                                "(?=.*\"newValue\":\"false\")"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("opted out(?=.*\"settingName\":\"SendAnalytics\")"
+                                                            "(?=.*\"newValue\":\"false\")"));
         tapSwitch(w, "analyticsSwitch");
         QCOMPARE(stored("sendAnalytics").toBool(), false);
         tapSwitch(w, "analyticsSwitch");

@@ -63,11 +63,15 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("englishName");
         QTest::addColumn<QString>("firstSidebarLabel");
-        QTest::newRow("English window, German") << QByteArray() << 2 << "de_de" << "German" << "General";
-        QTest::newRow("German window, French") << QByteArray("de_DE") << 3 << "fr_fr" << "French"
+        QTest::newRow("English window, German") << QByteArray() << 2 << "de_de"
+                                                << "German"
+                                                << "General";
+        QTest::newRow("German window, French") << QByteArray("de_DE") << 3 << "fr_fr"
+                                               << "French"
                                                << "Allgemein";
         QTest::newRow("German window, Japanese") << QByteArray("de_DE") << 10 << "ja_jp"
-                                                 << "Japanese" << "Allgemein";
+                                                 << "Japanese"
+                                                 << "Allgemein";
     }
 
     void languageStoresTheCode()
@@ -111,8 +115,7 @@ private slots:
         QTest::addColumn<QByteArray>("lines");
         QTest::addColumn<QString>("englishName");
         QTest::newRow("UK") << QByteArray() << 3
-                            << QByteArray("XKB_DEFAULT_LAYOUT=gb\nXKB_DEFAULT_VARIANT=\n")
-                            << "English (UK)";
+                            << QByteArray("XKB_DEFAULT_LAYOUT=gb\nXKB_DEFAULT_VARIANT=\n") << "English (UK)";
         QTest::newRow("German window, no dead keys")
             << QByteArray("de_DE") << 5
             << QByteArray("XKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=nodeadkeys\n")

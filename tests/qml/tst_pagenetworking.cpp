@@ -130,9 +130,16 @@ class TestPageNetworking : public QObject
     // or the device.
     QStringList writesReachingTheBus(const QString &device) const
     {
-        static const QStringList writes{"AddConnection", "AddConnectionUnsaved", "Update", "Update2",
-                                        "ActivateConnection", "AddAndActivateConnection", "Delete",
-                                        "Reapply", "Disconnect", "Set"};
+        static const QStringList writes{"AddConnection",
+                                        "AddConnectionUnsaved",
+                                        "Update",
+                                        "Update2",
+                                        "ActivateConnection",
+                                        "AddAndActivateConnection",
+                                        "Delete",
+                                        "Reapply",
+                                        "Disconnect",
+                                        "Set"};
         QStringList found;
         for (const QString &path : {QString::fromLatin1(NetworkManagerMock::ManagerPath),
                                     QString::fromLatin1(NetworkManagerMock::SettingsPath), device}) {
@@ -166,10 +173,7 @@ private slots:
         m_home.reset();
     }
 
-    void cleanupTestCase()
-    {
-        m_bus.reset();
-    }
+    void cleanupTestCase() { m_bus.reset(); }
 
     void wifiOffEmptiesTheListAndClearsTheConnectedNetwork()
     {
@@ -187,7 +191,8 @@ private slots:
         QTRY_VERIFY(shows(w, QStringList{"Cafe"}));
 
         // A later scan finds the connected network through a second access point.
-        m_nm->addAccessPoint(wifi, "office2", "Office", "02:00:00:00:00:03", 90, NetworkManagerMock::KeyMgmtPsk);
+        m_nm->addAccessPoint(wifi, "office2", "Office", "02:00:00:00:00:03", 90,
+                             NetworkManagerMock::KeyMgmtPsk);
         m_nm->addAccessPoint(wifi, "lab", "Lab", "02:00:00:00:00:04", 40, 0);
         QTRY_VERIFY(shows(w, (QStringList{"Cafe", "Lab"})));
 
@@ -196,7 +201,9 @@ private slots:
         QVERIFY(!connected->isVisible());
         QVERIFY(w.contextObject("WiFiClient")->property("accessPointConnected").toMap().isEmpty());
         QCOMPARE(m_nm->property(NetworkManagerMock::ManagerPath, NetworkManagerMock::Service,
-                                QStringLiteral("WirelessEnabled")).toBool(), false);
+                                QStringLiteral("WirelessEnabled"))
+                     .toBool(),
+                 false);
         QCOMPARE(settingHits(), QStringList{"WiFi=false"});
         QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
     }
@@ -244,9 +251,11 @@ private slots:
 
     void ethernetSwitchConnectsAndDisconnects()
     {
-        const QString ethernet = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Disconnected);
+        const QString ethernet
+            = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Disconnected);
         m_nm->addMethod(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
-                        QStringLiteral("Disconnect"), QString(), QStringLiteral("self.SetDeviceDisconnected(self.path)"));
+                        QStringLiteral("Disconnect"), QString(),
+                        QStringLiteral("self.SetDeviceDisconnected(self.path)"));
         SettingsWindow w(2);
         QQuickItem *toggle = w.item("ethernetSwitch");
         QTRY_VERIFY(w.item("pageNetworking")->isVisible());
@@ -255,11 +264,12 @@ private slots:
         // With no profile yet, the device gets a DHCP one for its interface.
         w.tap(toggle);
         QTRY_VERIFY(toggle->property("checked").toBool());
-        const QList<QVariantList> activations = m_nm->methodCalls(NetworkManagerMock::ManagerPath,
-                                                                  QStringLiteral("ActivateConnection"));
+        const QList<QVariantList> activations
+            = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection"));
         QCOMPARE(activations.size(), 1);
         QCOMPARE(activations.constFirst().value(1).value<QDBusObjectPath>().path(), ethernet);
-        const auto profile = m_nm->savedProfile(activations.constFirst().value(0).value<QDBusObjectPath>().path());
+        const auto profile
+            = m_nm->savedProfile(activations.constFirst().value(0).value<QDBusObjectPath>().path());
         QCOMPARE(profile.value("connection").value("interface-name").toString(), QStringLiteral("eth0"));
         QCOMPARE(profile.value("ipv4").value("method").toString(), QStringLiteral("auto"));
 
@@ -267,7 +277,9 @@ private slots:
         QTRY_VERIFY(!toggle->property("checked").toBool());
         QCOMPARE(m_nm->methodCalls(ethernet, QStringLiteral("Disconnect")).size(), 1);
         QCOMPARE(m_nm->property(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
-                                QStringLiteral("State")).toUInt(), uint(NetworkManagerMock::Disconnected));
+                                QStringLiteral("State"))
+                     .toUInt(),
+                 uint(NetworkManagerMock::Disconnected));
         QCOMPARE(settingHits(), (QStringList{"Ethernet=true", "Ethernet=false"}));
     }
 
@@ -288,7 +300,8 @@ private slots:
             QVERIFY(moments.fadedAt >= 0);
             QVERIFY(!moments.scanningWhenFaded);
             const qint64 delay = moments.scanningAt - moments.fadedAt;
-            QVERIFY2(delay >= 180 && delay < 800, qPrintable(QStringLiteral("scanning began %1 ms after the fade-in").arg(delay)));
+            QVERIFY2(delay >= 180 && delay < 800,
+                     qPrintable(QStringLiteral("scanning began %1 ms after the fade-in").arg(delay)));
             QTRY_COMPARE(m_nm->methodCalls(wifi, QStringLiteral("RequestScan")).size(), round);
 
             w.showTab(0);
@@ -303,9 +316,10 @@ private slots:
         QTest::addColumn<uint>("value");
         QTest::addColumn<QString>("flags");
         QTest::addColumn<bool>("lock");
-        QTest::newRow("WPA2") << uint(NetworkManagerMock::KeyMgmtPsk) << "WpaFlags" << 0u << "WPA2-PSK" << true;
-        QTest::newRow("WPA and WPA2") << uint(NetworkManagerMock::KeyMgmtPsk) << "" << 0u
-                                      << "WPA-PSK WPA2-PSK" << true;
+        QTest::newRow("WPA2") << uint(NetworkManagerMock::KeyMgmtPsk) << "WpaFlags" << 0u << "WPA2-PSK"
+                              << true;
+        QTest::newRow("WPA and WPA2")
+            << uint(NetworkManagerMock::KeyMgmtPsk) << "" << 0u << "WPA-PSK WPA2-PSK" << true;
         QTest::newRow("WEP") << 0u << "Flags" << 1u << "WEP" << true;
         QTest::newRow("open") << 0u << "" << 0u << "" << false;
     }
@@ -369,7 +383,8 @@ private slots:
             QCOMPARE(calls.size(), 1);
             const auto profile = NetworkManagerMock::profile(calls.constFirst().value(0));
             QCOMPARE(profile.value("802-11-wireless").value("ssid").toByteArray(), QByteArray("Office"));
-            QCOMPARE(profile.value("802-11-wireless-security").value("key-mgmt").toString(), QStringLiteral("wpa-psk"));
+            QCOMPARE(profile.value("802-11-wireless-security").value("key-mgmt").toString(),
+                     QStringLiteral("wpa-psk"));
             QCOMPARE(profile.value("802-11-wireless-security").value("psk").toString(), password);
             QCOMPARE(calls.constFirst().value(1).value<QDBusObjectPath>().path(), wifi);
             QCOMPARE(calls.constFirst().value(2).value<QDBusObjectPath>().path(), office);
@@ -408,9 +423,12 @@ private slots:
         QVERIFY(w.item("wifiPasswordConnect")->isEnabled());
         w.tap(w.item("wifiPasswordConnect"));
         QTRY_COMPARE(client->property("networkStatus").toInt(), Connected);
-        QCOMPARE(m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("AddAndActivateConnection")).size(), 0);
-        const QList<QVariantList> activations = m_nm->methodCalls(NetworkManagerMock::ManagerPath,
-                                                                  QStringLiteral("ActivateConnection"));
+        QCOMPARE(
+            m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("AddAndActivateConnection"))
+                .size(),
+            0);
+        const QList<QVariantList> activations
+            = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection"));
         QCOMPARE(activations.size(), 1);
         QCOMPARE(activations.constFirst().value(0).value<QDBusObjectPath>().path(), profile);
         w.tap(w.item("wifiPasswordCancel"));
@@ -433,18 +451,54 @@ private slots:
         QTest::addColumn<QString>("netmask");
         QTest::addColumn<QString>("gateway");
         QTest::addColumn<QString>("field");
-        QTest::newRow("letters") << "printer" << "255.255.255.0" << "192.168.1.1" << "ipAddressField";
-        QTest::newRow("octet past 255") << "192.168.1.256" << "255.255.255.0" << "192.168.1.1" << "ipAddressField";
-        QTest::newRow("shorthand") << "10.20" << "255.0.0.0" << "10.0.0.1" << "ipAddressField";
-        QTest::newRow("leading zero") << "192.168.010.20" << "255.255.255.0" << "192.168.10.1" << "ipAddressField";
-        QTest::newRow("network address") << "192.168.1.0" << "255.255.255.0" << "192.168.1.1" << "ipAddressField";
-        QTest::newRow("broadcast") << "192.168.1.255" << "255.255.255.0" << "192.168.1.1" << "ipAddressField";
-        QTest::newRow("loopback") << "127.0.0.5" << "255.0.0.0" << "127.0.0.1" << "ipAddressField";
-        QTest::newRow("holey netmask") << "192.168.1.20" << "255.0.255.0" << "192.168.1.1" << "netmaskField";
-        QTest::newRow("no hosts") << "192.168.1.20" << "255.255.255.255" << "192.168.1.1" << "netmaskField";
-        QTest::newRow("empty gateway") << "192.168.1.20" << "255.255.255.0" << "" << "gatewayField";
-        QTest::newRow("gateway elsewhere") << "192.168.1.20" << "255.255.255.0" << "192.168.2.1" << "gatewayField";
-        QTest::newRow("gateway is the address") << "192.168.1.20" << "255.255.255.0" << "192.168.1.20" << "gatewayField";
+        QTest::newRow("letters") << "printer"
+                                 << "255.255.255.0"
+                                 << "192.168.1.1"
+                                 << "ipAddressField";
+        QTest::newRow("octet past 255") << "192.168.1.256"
+                                        << "255.255.255.0"
+                                        << "192.168.1.1"
+                                        << "ipAddressField";
+        QTest::newRow("shorthand") << "10.20"
+                                   << "255.0.0.0"
+                                   << "10.0.0.1"
+                                   << "ipAddressField";
+        QTest::newRow("leading zero") << "192.168.010.20"
+                                      << "255.255.255.0"
+                                      << "192.168.10.1"
+                                      << "ipAddressField";
+        QTest::newRow("network address") << "192.168.1.0"
+                                         << "255.255.255.0"
+                                         << "192.168.1.1"
+                                         << "ipAddressField";
+        QTest::newRow("broadcast") << "192.168.1.255"
+                                   << "255.255.255.0"
+                                   << "192.168.1.1"
+                                   << "ipAddressField";
+        QTest::newRow("loopback") << "127.0.0.5"
+                                  << "255.0.0.0"
+                                  << "127.0.0.1"
+                                  << "ipAddressField";
+        QTest::newRow("holey netmask") << "192.168.1.20"
+                                       << "255.0.255.0"
+                                       << "192.168.1.1"
+                                       << "netmaskField";
+        QTest::newRow("no hosts") << "192.168.1.20"
+                                  << "255.255.255.255"
+                                  << "192.168.1.1"
+                                  << "netmaskField";
+        QTest::newRow("empty gateway") << "192.168.1.20"
+                                       << "255.255.255.0"
+                                       << ""
+                                       << "gatewayField";
+        QTest::newRow("gateway elsewhere") << "192.168.1.20"
+                                           << "255.255.255.0"
+                                           << "192.168.2.1"
+                                           << "gatewayField";
+        QTest::newRow("gateway is the address") << "192.168.1.20"
+                                                << "255.255.255.0"
+                                                << "192.168.1.20"
+                                                << "gatewayField";
     }
 
     void badStaticAddressIsRefused()
@@ -453,7 +507,8 @@ private slots:
         QFETCH(QString, netmask);
         QFETCH(QString, gateway);
         QFETCH(QString, field);
-        const QString ethernet = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
+        const QString ethernet
+            = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
         SettingsWindow w(2);
         w.tap(w.item("ethernetSettingsIcon"));
         QQuickItem *dialog = w.item("ethernetSettingsDialog");
@@ -486,14 +541,20 @@ private slots:
         w.tap(w.item("ethernetSave"));
         QVERIFY(!w.item("ethernetSettingsDialog")->isVisible());
 
-        const QVariantMap expected{{"dhcp", false}, {"ipAddress", "192.168.1.20"},
-                                   {"netmask", "255.255.255.0"}, {"gatewayAddress", "192.168.1.1"}};
+        const QVariantMap expected{{"dhcp", false},
+                                   {"ipAddress", "192.168.1.20"},
+                                   {"netmask", "255.255.255.0"},
+                                   {"gatewayAddress", "192.168.1.1"}};
         QTRY_COMPARE(w.contextObject("EthernetClient")->property("ethernetSettings").toMap(), expected);
-        const QList<QVariantList> added = m_nm->methodCalls(NetworkManagerMock::SettingsPath,
-                                                            QStringLiteral("AddConnection"));
+        const QList<QVariantList> added
+            = m_nm->methodCalls(NetworkManagerMock::SettingsPath, QStringLiteral("AddConnection"));
         QCOMPARE(added.size(), 1);
-        const QString path = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection"))
-                                 .value(0).value(0).value<QDBusObjectPath>().path();
+        const QString path
+            = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection"))
+                  .value(0)
+                  .value(0)
+                  .value<QDBusObjectPath>()
+                  .path();
         const QVariantMap ipv4 = m_nm->savedProfile(path).value(QStringLiteral("ipv4"));
         QCOMPARE(ipv4.value("method").toString(), QStringLiteral("manual"));
         QCOMPARE(ipv4.value("gateway").toString(), QStringLiteral("192.168.1.1"));

@@ -21,8 +21,18 @@ namespace {
 const QByteArray kQueueOptions = "orientation-requested=6 CutMedia=0 Dithering=32 "
                                  "NegativePrint=True MirrorPrint=False head1Offset=2";
 
-const QStringList kFullPreset{"orientation-requested", "5", "MirrorPrint", "True", "NegativePrint",
-                              "False", "CutMedia", "2", "Dithering", "16", "head1Offset", "-3"};
+const QStringList kFullPreset{"orientation-requested",
+                              "5",
+                              "MirrorPrint",
+                              "True",
+                              "NegativePrint",
+                              "False",
+                              "CutMedia",
+                              "2",
+                              "Dithering",
+                              "16",
+                              "head1Offset",
+                              "-3"};
 
 } // namespace
 
@@ -69,17 +79,17 @@ private slots:
         QTest::addColumn<int>("heat1");
 
         // Bayer (32) is entry 1, Floyd-Steinberg (16) entry 3.
-        QTest::newRow("all given") << kFullPreset << "Landscape" << "Cut After Job" << 3 << true
-                                   << false << -3;
-        QTest::newRow("nothing given: the defaults")
-            << QStringList{"Feed", "1"} << "Landscape 180" << "Cut After Page" << 0 << false
-            << false << 0;
+        QTest::newRow("all given") << kFullPreset << "Landscape"
+                                   << "Cut After Job" << 3 << true << false << -3;
+        QTest::newRow("nothing given: the defaults") << QStringList{"Feed", "1"} << "Landscape 180"
+                                                     << "Cut After Page" << 0 << false << false << 0;
         QTest::newRow("lower-case true is off")
             << QStringList{"NegativePrint", "true", "MirrorPrint", "True", "orientation-requested", "3"}
-            << "Portrait 180" << "Cut After Page" << 0 << true << false << 0;
+            << "Portrait 180"
+            << "Cut After Page" << 0 << true << false << 0;
         QTest::newRow("codes outside the tables change nothing")
-            << QStringList{"orientation-requested", "7", "CutMedia", "5", "Dithering", "19"}
-            << "Portrait" << "No Cut" << 1 << false << false << 0;
+            << QStringList{"orientation-requested", "7", "CutMedia", "5", "Dithering", "19"} << "Portrait"
+            << "No Cut" << 1 << false << false << 0;
     }
 
     void presetShowsItsValues()
@@ -153,17 +163,41 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("hit");
         QTest::addColumn<QString>("hitValue");
-        QTest::newRow("Floyd-Steinberg") << "ditheringBox" << "Floyd-Steinberg Dither" << "Dithering"
-                                         << "16" << "Dithering" << "Floyd-Steinburg";
-        QTest::newRow("Yliluoma") << "ditheringBox" << "Yliluoma Ordered Dither" << "Dithering" << "33"
-                                  << "Dithering" << "Yliluoma Ordered";
-        QTest::newRow("Threshold") << "ditheringBox" << "Threshold (No) Dither" << "Dithering" << "0"
-                                   << "Dithering" << "Threshold";
-        QTest::newRow("Landscape") << "orientationBox" << "Landscape" << "orientation-requested" << "5"
-                                   << "Orientation" << "Landscape";
-        QTest::newRow("Portrait 180") << "orientationBox" << "Portrait 180" << "orientation-requested"
-                                      << "3" << "Orientation" << "Portrait 180";
-        QTest::newRow("Cut After Page") << "cutBox" << "Cut After Page" << "CutMedia" << "1" << "Cut"
+        QTest::newRow("Floyd-Steinberg") << "ditheringBox"
+                                         << "Floyd-Steinberg Dither"
+                                         << "Dithering"
+                                         << "16"
+                                         << "Dithering"
+                                         << "Floyd-Steinburg";
+        QTest::newRow("Yliluoma") << "ditheringBox"
+                                  << "Yliluoma Ordered Dither"
+                                  << "Dithering"
+                                  << "33"
+                                  << "Dithering"
+                                  << "Yliluoma Ordered";
+        QTest::newRow("Threshold") << "ditheringBox"
+                                   << "Threshold (No) Dither"
+                                   << "Dithering"
+                                   << "0"
+                                   << "Dithering"
+                                   << "Threshold";
+        QTest::newRow("Landscape") << "orientationBox"
+                                   << "Landscape"
+                                   << "orientation-requested"
+                                   << "5"
+                                   << "Orientation"
+                                   << "Landscape";
+        QTest::newRow("Portrait 180") << "orientationBox"
+                                      << "Portrait 180"
+                                      << "orientation-requested"
+                                      << "3"
+                                      << "Orientation"
+                                      << "Portrait 180";
+        QTest::newRow("Cut After Page") << "cutBox"
+                                        << "Cut After Page"
+                                        << "CutMedia"
+                                        << "1"
+                                        << "Cut"
                                         << "Cut After Page";
     }
 
@@ -216,10 +250,7 @@ private slots:
         QCOMPARE(left > right, mirror);
     }
 
-    void controlsPerModel_data()
-    {
-        SettingsWindow::addModelRows();
-    }
+    void controlsPerModel_data() { SettingsWindow::addModelRows(); }
 
     void controlsPerModel()
     {

@@ -57,7 +57,8 @@ private slots:
         QTest::keyClick(w.window(), Qt::Key_Return);
         QCOMPARE(box->property("value").toInt(), -60);
         QCOMPARE(PrinterPageFixture::queueOption("Hoffset1"), QStringLiteral("-60"));
-        QCOMPARE(PrinterPageFixture::hits().last(), qMakePair(QStringLiteral("Horizontal1"), QStringLiteral("-60")));
+        QCOMPARE(PrinterPageFixture::hits().last(),
+                 qMakePair(QStringLiteral("Horizontal1"), QStringLiteral("-60")));
     }
 
     void feedMovesTheCutLine_data()
@@ -89,10 +90,7 @@ private slots:
         QCOMPARE(glyph->position(), rest + QPointF(10, 5));
     }
 
-    void rowsPerModel_data()
-    {
-        SettingsWindow::addModelRows();
-    }
+    void rowsPerModel_data() { SettingsWindow::addModelRows(); }
 
     void rowsPerModel()
     {

@@ -91,7 +91,8 @@ private slots:
         QCOMPARE(options.value(options.indexOf("Feed") + 1), QStringLiteral("7"));
         QCOMPARE(options.value(options.indexOf("orientation-requested") + 1), QStringLiteral("5"));
         QCOMPARE(boxEntries(w), (QStringList{"<Current Settings>", "Job"}));
-        QCOMPARE(PrinterPageFixture::hits().last(), qMakePair(QStringLiteral("UpdatePreset"), QStringLiteral("User Preset")));
+        QCOMPARE(PrinterPageFixture::hits().last(),
+                 qMakePair(QStringLiteral("UpdatePreset"), QStringLiteral("User Preset")));
     }
 
     void deleteRemovesTheSelectedPreset()
@@ -105,7 +106,8 @@ private slots:
         QVERIFY(!PrinterPageFixture::presetNames().contains("A"));
         QVERIFY(PrinterPageFixture::presetNames().contains("B"));
         QCOMPARE(boxEntries(w), (QStringList{"<Current Settings>", "B"}));
-        QCOMPARE(PrinterPageFixture::hits().last(), qMakePair(QStringLiteral("DeletePreset"), QStringLiteral("User Preset")));
+        QCOMPARE(PrinterPageFixture::hits().last(),
+                 qMakePair(QStringLiteral("DeletePreset"), QStringLiteral("User Preset")));
     }
 };
 

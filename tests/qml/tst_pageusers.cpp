@@ -220,7 +220,8 @@ private slots:
 
         w.tap(change);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(w.item("modifyUserMessage")->property("text").toString(), QStringLiteral("Incorrect password."));
+        QCOMPARE(w.item("modifyUserMessage")->property("text").toString(),
+                 QStringLiteral("Incorrect password."));
         QCOMPARE(w.item("modifyUserOld")->state(), QStringLiteral("ERROR"));
 
         // Shown again: a clean form.
@@ -233,7 +234,8 @@ private slots:
 
         fill(w, modifyFields(), {"old secret", "new secret", "new secreT"});
         w.tap(change);
-        QCOMPARE(w.item("modifyUserMessage")->property("text").toString(), QStringLiteral("Passwords do not match."));
+        QCOMPARE(w.item("modifyUserMessage")->property("text").toString(),
+                 QStringLiteral("Passwords do not match."));
         QCOMPARE(w.item("modifyUserConfirm")->state(), QStringLiteral("ERROR"));
 
         fill(w, modifyFields(), {"old secret", "new secret", "new secret"});

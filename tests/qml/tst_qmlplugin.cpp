@@ -27,9 +27,10 @@ class TestQmlPlugin : public QObject
 private slots:
     void enumerationsReadByName()
     {
-        const auto object = create("QtObject { property var result: [VHSettingsTabEnums.PRINTER_ADVANCED,"
-                                   " QMLCupsEnums.PORTRAIT180, QMLCupsEnums.LANDSCAPE180,"
-                                   " QMLCupsEnums.CUT_MEDIA_JOB, VHSettingsAboutFieldsEnums.SERIAL_NUMBER] }");
+        const auto object
+            = create("QtObject { property var result: [VHSettingsTabEnums.PRINTER_ADVANCED,"
+                     " QMLCupsEnums.PORTRAIT180, QMLCupsEnums.LANDSCAPE180,"
+                     " QMLCupsEnums.CUT_MEDIA_JOB, VHSettingsAboutFieldsEnums.SERIAL_NUMBER] }");
         QVERIFY(object);
         QCOMPARE(object->property("result").toList(), QVariantList({10, 6, 5, 2, 0}));
     }

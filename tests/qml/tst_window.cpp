@@ -51,26 +51,16 @@ class TestWindow : public QObject
                   [](QQuickItem *a, QQuickItem *b) { return a->y() < b->y(); });
         QList<QPair<QString, bool>> entries;
         for (QQuickItem *button : buttons)
-            entries.append({button->property("label").toString(),
-                            button->property("highlighted").toBool()});
+            entries.append({button->property("label").toString(), button->property("highlighted").toBool()});
         return entries;
     }
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-    }
+    void init() { m_home = std::make_unique<TestHome>(); }
 
-    void cleanup()
-    {
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
-    void loadsCleanOnEveryModel_data()
-    {
-        SettingsWindow::addModelRows();
-    }
+    void loadsCleanOnEveryModel_data() { SettingsWindow::addModelRows(); }
 
     void loadsCleanOnEveryModel()
     {
@@ -97,11 +87,16 @@ private slots:
         QTest::addColumn<QVariant>("tab");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("highlighted");
-        QTest::newRow("printer") << QVariant(6u) << "pagePrinter" << "Printer";
-        QTest::newRow("advanced") << QVariant(10) << "pagePrinterAdvanced" << "Advanced";
-        QTest::newRow("past the end") << QVariant(11) << "pageGeneral" << "General";
-        QTest::newRow("negative") << QVariant(-1) << "pageGeneral" << "General";
-        QTest::newRow("not a number") << QVariant("abc") << "pageGeneral" << "General";
+        QTest::newRow("printer") << QVariant(6u) << "pagePrinter"
+                                 << "Printer";
+        QTest::newRow("advanced") << QVariant(10) << "pagePrinterAdvanced"
+                                  << "Advanced";
+        QTest::newRow("past the end") << QVariant(11) << "pageGeneral"
+                                      << "General";
+        QTest::newRow("negative") << QVariant(-1) << "pageGeneral"
+                                  << "General";
+        QTest::newRow("not a number") << QVariant("abc") << "pageGeneral"
+                                      << "General";
     }
 
     void tabNumbersChoosePages()
@@ -155,8 +150,8 @@ private slots:
         QStringList labels;
         for (const auto &entry : sidebar(w))
             labels.append(entry.first);
-        QCOMPARE(labels, (QStringList{"General", "Printer", "Alignment", "Presets", "Date & Time",
-                                      "Updates", "Languages", "Users", "About"}));
+        QCOMPARE(labels, (QStringList{"General", "Printer", "Alignment", "Presets", "Date & Time", "Updates",
+                                      "Languages", "Users", "About"}));
 
         // Removed from the sidebar, still reachable by number.
         w.showTab(2);

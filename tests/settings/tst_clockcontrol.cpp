@@ -22,10 +22,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QLoggingCategory::setFilterRules("default.debug=false");
-    }
+    void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }
 
     void argumentTexts_data()
     {
@@ -83,7 +80,8 @@ private slots:
         FakeTools tools;
         // A date change is slow; the tool notes when each run ends.
         tools.add("timedatectl", "case \"$2\" in *-*) sleep 1;; esac\n"
-                                 "echo \"end:$2\" >> '" + tools.logFile("timedatectl").toUtf8() + "'");
+                                 "echo \"end:$2\" >> '"
+                                     + tools.logFile("timedatectl").toUtf8() + "'");
         VHSettingsMain settings;
 
         settings.setDate("2024", "3", "9");
@@ -95,10 +93,9 @@ private slots:
 
         QTRY_COMPARE_WITH_TIMEOUT(eventLog(tools).size(), 6, 5000);
         const QString sep = QString(QChar(0x1f));
-        QCOMPARE(eventLog(tools),
-                 QStringList({"run:set-time" + sep + "2024-3-9" + sep, "end:2024-3-9",
-                              "run:set-time" + sep + "14:5" + sep, "end:14:5",
-                              "run:set-ntp" + sep + "0" + sep, "end:0"}));
+        QCOMPARE(eventLog(tools), QStringList({"run:set-time" + sep + "2024-3-9" + sep, "end:2024-3-9",
+                                               "run:set-time" + sep + "14:5" + sep, "end:14:5",
+                                               "run:set-ntp" + sep + "0" + sep, "end:0"}));
     }
 
     void missingToolDoesNotStallLaterRequests()

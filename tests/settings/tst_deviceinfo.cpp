@@ -20,23 +20,19 @@ class TestDeviceInfo : public QObject
 private:
     static QMap<QString, QString> offsets()
     {
-        return {{"backstop", "11"},     {"hOffset", "-12"},   {"bMarkOffset", "13"},
-                {"gapOffset", "14"},    {"tphHeat", "15"},    {"backstop2", "21"},
-                {"hOffset2", "22"},     {"bMarkOffset2", "-23"}, {"gapOffset2", "24"},
-                {"tphHeat2", "25"}};
+        return {{"backstop", "11"},   {"hOffset", "-12"},  {"bMarkOffset", "13"}, {"gapOffset", "14"},
+                {"tphHeat", "15"},    {"backstop2", "21"}, {"hOffset2", "22"},    {"bMarkOffset2", "-23"},
+                {"gapOffset2", "24"}, {"tphHeat2", "25"}};
     }
 
     static QMap<QString, QString> calibration()
     {
-        return {{"tachLow", "101"},    {"tachHigh", "102"},  {"cutterTrans", "103"},
+        return {{"tachLow", "101"},     {"tachHigh", "102"},   {"cutterTrans", "103"},
                 {"supplyTrans", "104"}, {"supplyRefl", "105"}, {"serialNumber", "ABC123"}};
     }
 
 private slots:
-    void initTestCase()
-    {
-        QLoggingCategory::setFilterRules("default.debug=false");
-    }
+    void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }
 
     void valuesFromTheEnvironment()
     {
@@ -50,11 +46,9 @@ private slots:
 
         QCOMPARE(settings.getAboutInfo(0), QStringLiteral("ABC123\n"));
         QCOMPARE(settings.getAboutInfo(3), QStringLiteral("00:11:22:aa:bb:cc\n"));
-        QCOMPARE(settings.getAboutInfo(5),
-                 QStringLiteral("11\n-12\n13\n14\n15\n21\n22\n-23\n24\n25\n"));
+        QCOMPARE(settings.getAboutInfo(5), QStringLiteral("11\n-12\n13\n14\n15\n21\n22\n-23\n24\n25\n"));
         QCOMPARE(settings.getAboutInfo(6), QStringLiteral("101\n102\n103\n104\n105\n"));
-        QCOMPARE(settings.formatOffsets(),
-                 (QStringList{"11, -12, 13, 14, 15", "21, 22, -23, 24, 25"}));
+        QCOMPARE(settings.formatOffsets(), (QStringList{"11, -12, 13, 14, 15", "21, 22, -23, 24, 25"}));
     }
 
     void outputIsDecodedAsUtf8()
@@ -156,8 +150,8 @@ private slots:
 
         QFile address("/sys/class/net/wlan0/address");
         const QString expected = address.open(QIODevice::ReadOnly)
-            ? QString::fromUtf8(address.readAll())
-            : QString(); // no wlan0 here: cat's complaint on stderr is dropped
+                                     ? QString::fromUtf8(address.readAll())
+                                     : QString(); // no wlan0 here: cat's complaint on stderr is dropped
         QCOMPARE(settings.getAboutInfo(4), expected);
     }
 
@@ -186,11 +180,10 @@ private slots:
 
             settings.resetSupplyCalibration();
 
-            QTRY_COMPARE_WITH_TIMEOUT(env.variables(),
-                                      (QMap<QString, QString>{{"tachLow", "101"},
-                                                              {"tachHigh", "102"},
-                                                              {"serialNumber", "ABC123"}}),
-                                      5000);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                env.variables(),
+                (QMap<QString, QString>{{"tachLow", "101"}, {"tachHigh", "102"}, {"serialNumber", "ABC123"}}),
+                5000);
         }
     }
 

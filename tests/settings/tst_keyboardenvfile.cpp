@@ -27,7 +27,8 @@ constexpr gid_t kGroup = 4243;
 
 struct stat statOf(const QString &path)
 {
-    struct stat st {};
+    struct stat st
+    { };
     ::stat(QFile::encodeName(path).constData(), &st);
     return st;
 }
@@ -55,8 +56,8 @@ bool enterPrivateMounts(QByteArray *why)
 
 bool bindMount(const QString &source, const QString &target)
 {
-    return ::mount(QFile::encodeName(source).constData(), QFile::encodeName(target).constData(),
-                   nullptr, MS_BIND, nullptr)
+    return ::mount(QFile::encodeName(source).constData(), QFile::encodeName(target).constData(), nullptr,
+                   MS_BIND, nullptr)
            == 0;
 }
 
@@ -106,10 +107,7 @@ private:
     }
 
 private slots:
-    void cleanup()
-    {
-        KeyboardEnvFile::setPathForTests(QString());
-    }
+    void cleanup() { KeyboardEnvFile::setPathForTests(QString()); }
 
     void productPathIsFixed()
     {
@@ -129,36 +127,36 @@ private slots:
             << QByteArray("QT_QPA_PLATFORM=wayland\nXDG_RUNTIME_DIR=/run/user/0\n"
                           "XKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=nodeadkeys\n");
         QTest::newRow("both present among others")
-            << QByteArray("A=1\nXKB_DEFAULT_LAYOUT=us\nB=2\nXKB_DEFAULT_VARIANT=intl\nC=3\n")
-            << "fr" << ""
-            << QByteArray("A=1\nXKB_DEFAULT_LAYOUT=fr\nB=2\nXKB_DEFAULT_VARIANT=\nC=3\n");
+            << QByteArray("A=1\nXKB_DEFAULT_LAYOUT=us\nB=2\nXKB_DEFAULT_VARIANT=intl\nC=3\n") << "fr"
+            << "" << QByteArray("A=1\nXKB_DEFAULT_LAYOUT=fr\nB=2\nXKB_DEFAULT_VARIANT=\nC=3\n");
         QTest::newRow("only the layout present")
-            << QByteArray("XKB_DEFAULT_LAYOUT=us\nA=1\n") << "gb" << ""
-            << QByteArray("XKB_DEFAULT_LAYOUT=gb\nA=1\nXKB_DEFAULT_VARIANT=\n");
-        QTest::newRow("empty file")
-            << QByteArray() << "us" << "intl"
-            << QByteArray("XKB_DEFAULT_LAYOUT=us\nXKB_DEFAULT_VARIANT=intl\n");
+            << QByteArray("XKB_DEFAULT_LAYOUT=us\nA=1\n") << "gb"
+            << "" << QByteArray("XKB_DEFAULT_LAYOUT=gb\nA=1\nXKB_DEFAULT_VARIANT=\n");
+        QTest::newRow("empty file") << QByteArray() << "us"
+                                    << "intl"
+                                    << QByteArray("XKB_DEFAULT_LAYOUT=us\nXKB_DEFAULT_VARIANT=intl\n");
         QTest::newRow("last line without newline")
-            << QByteArray("A=1") << "us" << ""
-            << QByteArray("A=1\nXKB_DEFAULT_LAYOUT=us\nXKB_DEFAULT_VARIANT=\n");
+            << QByteArray("A=1") << "us"
+            << "" << QByteArray("A=1\nXKB_DEFAULT_LAYOUT=us\nXKB_DEFAULT_VARIANT=\n");
         QTest::newRow("variable on the last line without newline")
-            << QByteArray("A=1\nXKB_DEFAULT_VARIANT=intl") << "us" << "dvorak"
-            << QByteArray("A=1\nXKB_DEFAULT_VARIANT=dvorak\nXKB_DEFAULT_LAYOUT=us\n");
+            << QByteArray("A=1\nXKB_DEFAULT_VARIANT=intl") << "us"
+            << "dvorak" << QByteArray("A=1\nXKB_DEFAULT_VARIANT=dvorak\nXKB_DEFAULT_LAYOUT=us\n");
         QTest::newRow("every assignment of a name is set")
-            << QByteArray("XKB_DEFAULT_LAYOUT=us\nXKB_DEFAULT_LAYOUT=gb\nXKB_DEFAULT_VARIANT=\n")
-            << "de" << ""
-            << QByteArray("XKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=\n");
+            << QByteArray("XKB_DEFAULT_LAYOUT=us\nXKB_DEFAULT_LAYOUT=gb\nXKB_DEFAULT_VARIANT=\n") << "de"
+            << "" << QByteArray("XKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=\n");
         // Other lines that merely mention a name are not the variable's line.
         QTest::newRow("names inside other lines")
             << QByteArray("# XKB_DEFAULT_LAYOUT is set by the settings\n"
                           "MY_XKB_DEFAULT_LAYOUT=x\n")
-            << "se" << ""
+            << "se"
+            << ""
             << QByteArray("# XKB_DEFAULT_LAYOUT is set by the settings\nMY_XKB_DEFAULT_LAYOUT=x\n"
                           "XKB_DEFAULT_LAYOUT=se\nXKB_DEFAULT_VARIANT=\n");
         QTest::newRow("other bytes kept exactly")
             << QByteArray("GREETING=gr\xc3\xbc\xc3\x9f\r\nLATIN1=\xe9t\xe9\n\n"
                           "XKB_DEFAULT_LAYOUT=us\r\nTAB=\t x \n")
-            << "jp" << ""
+            << "jp"
+            << ""
             << QByteArray("GREETING=gr\xc3\xbc\xc3\x9f\r\nLATIN1=\xe9t\xe9\n\n"
                           "XKB_DEFAULT_LAYOUT=jp\nTAB=\t x \nXKB_DEFAULT_VARIANT=\n");
     }
@@ -206,12 +204,9 @@ private slots:
         const QString path = dir.filePath("wayland.env");
         const QByteArray before("A=1\nXKB_DEFAULT_LAYOUT=us\nXKB_DEFAULT_VARIANT=\n");
         write(path, before);
-        QVERIFY(QFile::setPermissions(path,
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         const QString oldLink = dir.filePath("old-link");
-        QCOMPARE(::link(QFile::encodeName(path).constData(),
-                        QFile::encodeName(oldLink).constData()),
-                 0);
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(oldLink).constData()), 0);
 
         QVERIFY(KeyboardEnvFile::rewrite(path, "de", ""));
         QCOMPARE(read(path), QByteArray("A=1\nXKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=\n"));
@@ -317,8 +312,7 @@ private slots:
         QCOMPARE(read(path), expected);
         QCOMPARE(read(stored), expected);
         QCOMPARE(statOf(path).st_ino, statOf(stored).st_ino); // still the mounted file
-        QCOMPARE(QDir(dir.path() + "/etc").entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"wayland.env"});
+        QCOMPARE(QDir(dir.path() + "/etc").entryList(QDir::Files | QDir::Hidden), QStringList{"wayland.env"});
         QCOMPARE(::umount(QFile::encodeName(path).constData()), 0);
     }
 
@@ -331,8 +325,7 @@ private slots:
         if (!enterPrivateMounts(&why))
             QSKIP(why.constData());
         QTemporaryDir dir;
-        QVERIFY(::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0,
-                        "size=64k,mode=0755")
+        QVERIFY(::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=64k,mode=0755")
                 == 0);
         const QString path = dir.filePath("wayland.env");
         const QByteArray before = "A=" + QByteArray(4000, 'a') + "\nXKB_DEFAULT_LAYOUT=us\n";
@@ -340,8 +333,7 @@ private slots:
         QFile filler(dir.filePath("filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly));
         const QByteArray block(4096, 'f');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
+        while (filler.write(block) == block.size() && filler.flush()) { }
         filler.close();
         QCOMPARE(QStorageInfo(dir.path()).bytesAvailable(), 0);
 
@@ -390,10 +382,8 @@ private slots:
             << 5 << QByteArray("XKB_DEFAULT_LAYOUT=de\nXKB_DEFAULT_VARIANT=nodeadkeys\n");
         QTest::newRow("layout with an empty variant")
             << 0 << QByteArray("XKB_DEFAULT_LAYOUT=us\nXKB_DEFAULT_VARIANT=\n");
-        QTest::newRow("unknown index")
-            << 999 << QByteArray("XKB_DEFAULT_LAYOUT=\nXKB_DEFAULT_VARIANT=\n");
-        QTest::newRow("negative index")
-            << -1 << QByteArray("XKB_DEFAULT_LAYOUT=\nXKB_DEFAULT_VARIANT=\n");
+        QTest::newRow("unknown index") << 999 << QByteArray("XKB_DEFAULT_LAYOUT=\nXKB_DEFAULT_VARIANT=\n");
+        QTest::newRow("negative index") << -1 << QByteArray("XKB_DEFAULT_LAYOUT=\nXKB_DEFAULT_VARIANT=\n");
     }
 
     void settingsCoreWritesTheChosenLayout()

@@ -58,22 +58,48 @@ private slots:
         QCOMPARE(QString(mo->className()), QString("VHSettingsMain"));
         QCOMPARE(mo->propertyCount() - mo->propertyOffset(), 50);
 
-        const QStringList constants{
-            "GROUP_LOCALE", "GROUP_DISPLAY", "GROUP_PRIVACY", "GROUP_DATETIME", "GROUP_UPDATES",
-            "GROUP_INIT", "GROUP_LOCKSCREEN", "GROUP_HOME", "KEY_LANGUAGE", "KEY_UNITS",
-            "KEY_KEYBOARD_LAYOUT", "KEY_DISPLAY_BRIGHTNESS", "KEY_DISPLAY_DIMMING",
-            "KEY_DISPLAY_POWER", "KEY_PRIVACY_ANALYTICS", "KEY_MOUNT_SHARED_FOLDER",
-            "KEY_DATETIME_24HOUR", "KEY_DATETIME_AUTO", "KEY_DATETIME_FORMAT",
-            "KEY_UPDATE_AUTOCHECK", "KEY_UPDATE_LASTCHECK", "KEY_INIT_FIRSTBOOTAPP",
-            "KEY_INIT_FIRSTBOOTPAGE", "KEY_LOCK_AUTO", "KEY_ZOOMLEVEL", "KEY_APPCOLLAPSED",
-            "KEY_DOUBLECLICK", "KEY_FIRSTLAUNCHLIST"};
-        const QStringList values{
-            "locale", "display", "privacy", "dateTime", "updates", "initialization",
-            "lockscreen", "home", "language", "units", "keyboardLayout", "brightnessLevel",
-            "dimmingInactive", "powerInactive", "sendAnalytics", "mountSharedFolder", "24Hour",
-            "automaticDateTime", "dateFormat", "automaticUpdateCheck", "lastUpdateCheck",
-            "firstBootApplication", "firstBootDefaultPage", "lockscreenAuto", "zoomLevel",
-            "appListCollapsed", "doubleClickOpen", "appFirstLaunchList"};
+        const QStringList constants{"GROUP_LOCALE",           "GROUP_DISPLAY",
+                                    "GROUP_PRIVACY",          "GROUP_DATETIME",
+                                    "GROUP_UPDATES",          "GROUP_INIT",
+                                    "GROUP_LOCKSCREEN",       "GROUP_HOME",
+                                    "KEY_LANGUAGE",           "KEY_UNITS",
+                                    "KEY_KEYBOARD_LAYOUT",    "KEY_DISPLAY_BRIGHTNESS",
+                                    "KEY_DISPLAY_DIMMING",    "KEY_DISPLAY_POWER",
+                                    "KEY_PRIVACY_ANALYTICS",  "KEY_MOUNT_SHARED_FOLDER",
+                                    "KEY_DATETIME_24HOUR",    "KEY_DATETIME_AUTO",
+                                    "KEY_DATETIME_FORMAT",    "KEY_UPDATE_AUTOCHECK",
+                                    "KEY_UPDATE_LASTCHECK",   "KEY_INIT_FIRSTBOOTAPP",
+                                    "KEY_INIT_FIRSTBOOTPAGE", "KEY_LOCK_AUTO",
+                                    "KEY_ZOOMLEVEL",          "KEY_APPCOLLAPSED",
+                                    "KEY_DOUBLECLICK",        "KEY_FIRSTLAUNCHLIST"};
+        const QStringList values{"locale",
+                                 "display",
+                                 "privacy",
+                                 "dateTime",
+                                 "updates",
+                                 "initialization",
+                                 "lockscreen",
+                                 "home",
+                                 "language",
+                                 "units",
+                                 "keyboardLayout",
+                                 "brightnessLevel",
+                                 "dimmingInactive",
+                                 "powerInactive",
+                                 "sendAnalytics",
+                                 "mountSharedFolder",
+                                 "24Hour",
+                                 "automaticDateTime",
+                                 "dateFormat",
+                                 "automaticUpdateCheck",
+                                 "lastUpdateCheck",
+                                 "firstBootApplication",
+                                 "firstBootDefaultPage",
+                                 "lockscreenAuto",
+                                 "zoomLevel",
+                                 "appListCollapsed",
+                                 "doubleClickOpen",
+                                 "appFirstLaunchList"};
         for (int i = 0; i < constants.size(); ++i) {
             const QMetaProperty p = mo->property(mo->propertyOffset() + i);
             QCOMPARE(QString(p.name()), constants.at(i));
@@ -82,22 +108,28 @@ private slots:
             QCOMPARE(p.read(m_settings.get()).toString(), values.at(i));
         }
 
-        const QList<QPair<QString, int>> cached{
-            {"settingLanguage", QMetaType::QString}, {"settingUnits", QMetaType::UInt},
-            {"settingKeyboardLayout", QMetaType::QString},
-            {"settingDisplayBrightness", QMetaType::UInt}, {"settingDisplayDimming", QMetaType::Int},
-            {"settingDisplayPower", QMetaType::Int}, {"settingPrivacyAnalytics", QMetaType::Bool},
-            {"settingDateTime24Hour", QMetaType::Bool}, {"settingDateTimeAuto", QMetaType::Bool},
-            {"settingDateFormat", QMetaType::QString}, {"settingUpdateAutoCheck", QMetaType::Bool},
-            {"settingUpdateLastCheck", QMetaType::QString},
-            {"settingFirstBootApplication", QMetaType::Bool},
-            {"settingLockscreenAuto", QMetaType::Bool}, {"settingZoomeLevel", QMetaType::UInt},
-            {"settingAppCollapsed", QMetaType::Bool}, {"settingDoubleClickOpen", QMetaType::Bool},
-            {"settingMountSharedFolder", QMetaType::Bool},
-            {"settingFirstLaunchAppList", QMetaType::QStringList},
-            {"languagesComboBoxModel", QMetaType::QStringList},
-            {"keyboardLanguagesComboBoxModel", QMetaType::QStringList},
-            {"isMilitaryShipped", QMetaType::Bool}};
+        const QList<QPair<QString, int>> cached{{"settingLanguage", QMetaType::QString},
+                                                {"settingUnits", QMetaType::UInt},
+                                                {"settingKeyboardLayout", QMetaType::QString},
+                                                {"settingDisplayBrightness", QMetaType::UInt},
+                                                {"settingDisplayDimming", QMetaType::Int},
+                                                {"settingDisplayPower", QMetaType::Int},
+                                                {"settingPrivacyAnalytics", QMetaType::Bool},
+                                                {"settingDateTime24Hour", QMetaType::Bool},
+                                                {"settingDateTimeAuto", QMetaType::Bool},
+                                                {"settingDateFormat", QMetaType::QString},
+                                                {"settingUpdateAutoCheck", QMetaType::Bool},
+                                                {"settingUpdateLastCheck", QMetaType::QString},
+                                                {"settingFirstBootApplication", QMetaType::Bool},
+                                                {"settingLockscreenAuto", QMetaType::Bool},
+                                                {"settingZoomeLevel", QMetaType::UInt},
+                                                {"settingAppCollapsed", QMetaType::Bool},
+                                                {"settingDoubleClickOpen", QMetaType::Bool},
+                                                {"settingMountSharedFolder", QMetaType::Bool},
+                                                {"settingFirstLaunchAppList", QMetaType::QStringList},
+                                                {"languagesComboBoxModel", QMetaType::QStringList},
+                                                {"keyboardLanguagesComboBoxModel", QMetaType::QStringList},
+                                                {"isMilitaryShipped", QMetaType::Bool}};
         for (int i = 0; i < cached.size(); ++i) {
             const QMetaProperty p = mo->property(mo->propertyOffset() + 28 + i);
             QCOMPARE(QString(p.name()), cached.at(i).first);
@@ -107,8 +139,7 @@ private slots:
             // Each names the signal of the same index, which carries the property.
             QCOMPARE(p.notifySignalIndex(), mo->methodOffset() + i);
             QCOMPARE(QString(p.notifySignal().name()), cached.at(i).first + "Changed");
-            QCOMPARE(p.notifySignal().parameterNames(),
-                     QList<QByteArray>{cached.at(i).first.toUtf8()});
+            QCOMPARE(p.notifySignal().parameterNames(), QList<QByteArray>{cached.at(i).first.toUtf8()});
             QCOMPARE(p.notifySignal().parameterType(0), cached.at(i).second);
         }
     }
@@ -140,9 +171,9 @@ private slots:
             {"isMilitaryShipped()", ""},
             {"resetSupplyCalibration()", ""},
             {"sendAnalyticHit(QString,QVariant)", "settingName,newValue"}};
-        const QList<QByteArray> returns{"void", "QVariant", "QVariant", "void", "void", "void",
-                                        "void", "QVariant", "int", "QStringList", "QStringList",
-                                        "QString", "QStringList", "bool", "void", "void"};
+        const QList<QByteArray> returns{
+            "void", "QVariant",    "QVariant",    "void",    "void",        "void", "void", "QVariant",
+            "int",  "QStringList", "QStringList", "QString", "QStringList", "bool", "void", "void"};
         for (int i = 0; i < expectedSlots.size(); ++i) {
             const QMetaMethod m = mo->method(first + 23 + i);
             QCOMPARE(m.methodSignature(), expectedSlots.at(i).first);
@@ -196,10 +227,9 @@ private slots:
                  QVariant("24Hour"));
         QString errors;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("read-only property"));
-        const QVariant units = evaluate(
-            "QtObject { property var result: 0; Component.onCompleted: {"
-            " SettingsMain.settingUnits = 1; result = 1 } }",
-            &errors);
+        const QVariant units = evaluate("QtObject { property var result: 0; Component.onCompleted: {"
+                                        " SettingsMain.settingUnits = 1; result = 1 } }",
+                                        &errors);
         QCOMPARE(units, QVariant(0));
         QVERIFY(!QFile::exists(m_home->settingsFile()));
     }

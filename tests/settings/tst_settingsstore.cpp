@@ -15,8 +15,8 @@
 #include <QtTest>
 
 #include <memory>
-#include <unistd.h>
 #include <stdexcept>
+#include <unistd.h>
 
 // The settings store: snapshot at construction, write-through to the INI
 // file, the first-launch list, unknown keys and files that cannot be used.
@@ -240,11 +240,9 @@ private slots:
         QVERIFY_EXCEPTION_THROWN(settings.readSetting(key, 1), std::out_of_range);
 
         // The slots QML calls must never let the exception reach the event loop.
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression("setSetting: unknown settings key"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("setSetting: unknown settings key"));
         settings.setSetting(key, 1);
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression("getSetting: unknown settings key"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("getSetting: unknown settings key"));
         QVERIFY(!settings.getSetting(key, 1).isValid());
 
         QCOMPARE(home.readSettingsFile(), before);

@@ -60,7 +60,7 @@ private:
 
     // Runs the event loop until `done` holds, without the fixed sleeps of
     // QTRY_*, which would make ten thousand connections take minutes.
-    template <typename Predicate>
+    template<typename Predicate>
     static bool waitUntil(Predicate done, int msecs = 5000)
     {
         QElapsedTimer timer;
@@ -107,9 +107,8 @@ private slots:
 
     void init()
     {
-        QCoreApplication::setApplicationName(QStringLiteral("tst_socketserver-%1-%2")
-                                                 .arg(QCoreApplication::applicationPid())
-                                                 .arg(++m_serial));
+        QCoreApplication::setApplicationName(
+            QStringLiteral("tst_socketserver-%1-%2").arg(QCoreApplication::applicationPid()).arg(++m_serial));
     }
 
     void cleanupTestCase()
@@ -120,9 +119,8 @@ private slots:
 
     void logsTheSocketPath()
     {
-        QTest::ignoreMessage(QtDebugMsg,
-                             qPrintable("QLocalServer Started Successfully on " + QDir::tempPath()
-                                        + "/" + QCoreApplication::applicationName()));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable("QLocalServer Started Successfully on " + QDir::tempPath()
+                                                    + "/" + QCoreApplication::applicationName()));
         VHSettingsMain settings(nullptr, true);
         QCOMPARE(settings.findChildren<QLocalServer *>().size(), 1);
     }
@@ -161,7 +159,10 @@ private slots:
         QTest::newRow("word with u") << QByteArray("menu\n4") << 4;
         QTest::newRow("word with u, CRLF") << QByteArray("menu\r\n4\r\n") << 4;
         QTest::newRow("outside the tabs") << QByteArray("42") << 42;
-        QTest::newRow("NUL ends the text") << QByteArray("2\0" "5", 3) << 2;
+        QTest::newRow("NUL ends the text") << QByteArray("2\0"
+                                                         "5",
+                                                         3)
+                                           << 2;
     }
 
     void requestsGiveTabs()
@@ -269,8 +270,7 @@ private slots:
             streamer.write(chunk);
             // The client's own buffer stays small: the chunk leaves first.
             waitUntil([&] {
-                return streamer.bytesToWrite() == 0
-                    || streamer.state() != QLocalSocket::ConnectedState;
+                return streamer.bytesToWrite() == 0 || streamer.state() != QLocalSocket::ConnectedState;
             });
         }
         const qint64 grown = residentKiB() - before;
@@ -294,8 +294,7 @@ private slots:
         const auto liveSockets = [&] { return settings.findChildren<QLocalSocket *>().size(); };
 
         QProcess flood;
-        flood.start(VH_SOCKETFLOOD,
-                    {settings.findChild<QLocalServer *>()->fullServerName(), "1100"});
+        flood.start(VH_SOCKETFLOOD, {settings.findChild<QLocalServer *>()->fullServerName(), "1100"});
         QVERIFY(waitUntil([&] { return flood.canReadLine(); }, 20000));
         QCOMPARE(flood.readLine(), QByteArray("1100\n"));
         QVERIFY(liveSockets() <= SocketServerGuard::maxClients);
@@ -374,10 +373,10 @@ private slots:
             for (auto &client : clients)
                 client->disconnectFromServer();
             clients.clear();
-            QVERIFY2(waitUntil([&] { return liveSockets() <= batch; }),
-                     qPrintable(QStringLiteral("%1 live sockets after %2 clients")
-                                    .arg(liveSockets())
-                                    .arg(done + batch)));
+            QVERIFY2(
+                waitUntil([&] { return liveSockets() <= batch; }),
+                qPrintable(
+                    QStringLiteral("%1 live sockets after %2 clients").arg(liveSockets()).arg(done + batch)));
         }
         QVERIFY(waitUntil([&] { return liveSockets() == 0; }));
         QCOMPARE(accepted.count(), 10000);

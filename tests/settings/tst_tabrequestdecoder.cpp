@@ -31,7 +31,10 @@ private slots:
         QTest::newRow("capital U is no marker") << QByteArray("U\n5") << 0;
         QTest::newRow("out of range passes") << QByteArray("42") << 42;
         QTest::newRow("NUL ends the text") << QByteArray("8\0u\n3", 6) << 8;
-        QTest::newRow("NUL first") << QByteArray("\0" "5", 2) << 0;
+        QTest::newRow("NUL first") << QByteArray("\0"
+                                                 "5",
+                                                 2)
+                                   << 0;
         QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe\n3") << 0;
     }
 
@@ -78,8 +81,7 @@ private slots:
             const int tab = TabRequestDecoder::decode(request);
             QCOMPARE(TabRequestDecoder::decode(request + '\0' + request), tab);
 
-            QByteArray lf = request.left(request.indexOf('\0') < 0 ? request.size()
-                                                                    : request.indexOf('\0'));
+            QByteArray lf = request.left(request.indexOf('\0') < 0 ? request.size() : request.indexOf('\0'));
             lf.replace("\r", "");
             QByteArray crlf = lf;
             crlf.replace("\n", "\r\n");

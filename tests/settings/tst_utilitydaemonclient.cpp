@@ -37,8 +37,8 @@ private:
 
     void startDaemon()
     {
-        m_daemon = std::make_unique<DBusCallRecorder>(
-            m_bus->connection(QString("daemon%1").arg(++m_connections)));
+        m_daemon
+            = std::make_unique<DBusCallRecorder>(m_bus->connection(QString("daemon%1").arg(++m_connections)));
         QVERIFY2(m_daemon->isRegistered(), qPrintable(m_daemon->errorString()));
         m_daemon->setShipReply(0);
         QVERIFY(m_bus->waitForService(DBusCallRecorder::ServiceName));
@@ -47,8 +47,8 @@ private:
     void stopDaemon()
     {
         m_daemon.reset();
-        QTRY_VERIFY(!QDBusConnection::systemBus().interface()->isServiceRegistered(
-            DBusCallRecorder::ServiceName));
+        QTRY_VERIFY(
+            !QDBusConnection::systemBus().interface()->isServiceRegistered(DBusCallRecorder::ServiceName));
     }
 
 private slots:
@@ -74,10 +74,7 @@ private slots:
         m_home.reset();
     }
 
-    void cleanupTestCase()
-    {
-        m_bus.reset();
-    }
+    void cleanupTestCase() { m_bus.reset(); }
 
     void writeCallsTheDaemonWithItsType_data()
     {
@@ -87,31 +84,33 @@ private slots:
         QTest::addColumn<QString>("signature");
         QTest::addColumn<QVariant>("argument");
 
-        QTest::newRow("brightness int") << "brightnessLevel" << QVariant(5)
-                                        << "setDisplayBrightness" << "u" << QVariant(5u);
-        QTest::newRow("brightness text") << "brightnessLevel" << QVariant("5")
-                                         << "setDisplayBrightness" << "u" << QVariant(5u);
+        QTest::newRow("brightness int") << "brightnessLevel" << QVariant(5) << "setDisplayBrightness"
+                                        << "u" << QVariant(5u);
+        QTest::newRow("brightness text") << "brightnessLevel" << QVariant("5") << "setDisplayBrightness"
+                                         << "u" << QVariant(5u);
         QTest::newRow("dimming") << "dimmingInactive" << QVariant(3) << "setDisplayDimTime"
                                  << "i" << QVariant(3);
-        QTest::newRow("dimming text") << "dimmingInactive" << QVariant("4")
-                                      << "setDisplayDimTime" << "i" << QVariant(4);
-        QTest::newRow("power not a number") << "powerInactive" << QVariant("x")
-                                            << "setDisplayPowerOffTime" << "i" << QVariant(0);
-        QTest::newRow("update check bool") << "automaticUpdateCheck" << QVariant(false)
-                                           << "setAutomaticUpdateCheck" << "b" << QVariant(false);
-        QTest::newRow("update check text false") << "automaticUpdateCheck" << QVariant("false")
-                                                 << "setAutomaticUpdateCheck" << "b"
-                                                 << QVariant(false);
-        QTest::newRow("update check text 0") << "automaticUpdateCheck" << QVariant("0")
-                                             << "setAutomaticUpdateCheck" << "b" << QVariant(false);
-        QTest::newRow("update check text yes") << "automaticUpdateCheck" << QVariant("yes")
-                                               << "setAutomaticUpdateCheck" << "b"
-                                               << QVariant(true);
-        QTest::newRow("24 hour from the page") << "24Hour" << QVariant(true)
-                                               << "setTwentyFourHourMode" << "b" << QVariant(true);
-        QTest::newRow("24 hour from the command line") << "24Hour" << QVariant("true")
-                                                       << "setTwentyFourHourMode" << "s"
-                                                       << QVariant("true");
+        QTest::newRow("dimming text") << "dimmingInactive" << QVariant("4") << "setDisplayDimTime"
+                                      << "i" << QVariant(4);
+        QTest::newRow("power not a number") << "powerInactive" << QVariant("x") << "setDisplayPowerOffTime"
+                                            << "i" << QVariant(0);
+        QTest::newRow("update check bool")
+            << "automaticUpdateCheck" << QVariant(false) << "setAutomaticUpdateCheck"
+            << "b" << QVariant(false);
+        QTest::newRow("update check text false")
+            << "automaticUpdateCheck" << QVariant("false") << "setAutomaticUpdateCheck"
+            << "b" << QVariant(false);
+        QTest::newRow("update check text 0")
+            << "automaticUpdateCheck" << QVariant("0") << "setAutomaticUpdateCheck"
+            << "b" << QVariant(false);
+        QTest::newRow("update check text yes")
+            << "automaticUpdateCheck" << QVariant("yes") << "setAutomaticUpdateCheck"
+            << "b" << QVariant(true);
+        QTest::newRow("24 hour from the page") << "24Hour" << QVariant(true) << "setTwentyFourHourMode"
+                                               << "b" << QVariant(true);
+        QTest::newRow("24 hour from the command line")
+            << "24Hour" << QVariant("true") << "setTwentyFourHourMode"
+            << "s" << QVariant("true");
         QTest::newRow("date format") << "dateFormat" << QVariant("dd.MM.yy") << "setDateFormat"
                                      << "s" << QVariant("dd.MM.yy");
     }
@@ -142,11 +141,10 @@ private slots:
     {
         VHSettingsMain settings;
         m_daemon->clear();
-        for (const char *key : {"units", "language", "timezone", "keyboardLayout", "sendAnalytics",
-                                "mountSharedFolder", "automaticDateTime", "lastUpdateCheck",
-                                "firstBootApplication", "firstBootDefaultPage", "lockscreenAuto",
-                                "zoomLevel", "appListCollapsed", "doubleClickOpen",
-                                "appFirstLaunchList"})
+        for (const char *key :
+             {"units", "language", "timezone", "keyboardLayout", "sendAnalytics", "mountSharedFolder",
+              "automaticDateTime", "lastUpdateCheck", "firstBootApplication", "firstBootDefaultPage",
+              "lockscreenAuto", "zoomLevel", "appListCollapsed", "doubleClickOpen", "appFirstLaunchList"})
             settings.setSetting(key, "1");
         QCOMPARE(m_daemon->calls().size(), 0);
         QCOMPARE(settings.getSetting("timezone", QVariant()), QVariant("1"));
@@ -161,9 +159,9 @@ private slots:
         settings.setSetting("brightnessLevel", 12);
 
         QCOMPARE(g_debugMessages.size(), 1);
-        QVERIFY2(g_debugMessages.first().startsWith(
-                     "DBus Reply(setDisplayBrightness) is inValid  QDBusError("),
-                 qPrintable(g_debugMessages.first()));
+        QVERIFY2(
+            g_debugMessages.first().startsWith("DBus Reply(setDisplayBrightness) is inValid  QDBusError("),
+            qPrintable(g_debugMessages.first()));
         QVERIFY(g_debugMessages.first().contains("org.freedesktop.DBus.Error.InvalidArgs"));
         QVERIFY(g_debugMessages.first().contains("out of range"));
         QCOMPARE(m_daemon->calls("setDisplayBrightness").size(), 1);
@@ -184,8 +182,8 @@ private slots:
                                  << "DBus Reply(setDisplayDimTime) is inValid ";
         QTest::newRow("power") << "powerInactive" << QVariant(1)
                                << "DBus Reply(setDisplayPowerOffTime) is inValid ";
-        QTest::newRow("update check") << "automaticUpdateCheck" << QVariant(false)
-                                      << "DBus Reply(setAutomaticUpdateCheck) is inValid ";
+        QTest::newRow("update check")
+            << "automaticUpdateCheck" << QVariant(false) << "DBus Reply(setAutomaticUpdateCheck) is inValid ";
     }
 
     void absentDaemonLeavesTheValueWrittenAndLogsOnce()

@@ -7,6 +7,6 @@ bool writeAgedFile(const QString &path, int ageSecs)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs),
-                            QFileDevice::FileModificationTime);
+           && file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs),
+                               QFileDevice::FileModificationTime);
 }

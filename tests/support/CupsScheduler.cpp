@@ -67,12 +67,12 @@ QByteArray ppd(const QByteArray &cutMediaDefault)
            "*OpenUI *CutMedia/Cutting: PickOne\n"
            "*OrderDependency: 20 AnySetup *CutMedia\n"
            "*DefaultCutMedia: "
-        + cutMediaDefault
-        + "\n"
-          "*CutMedia 0/No Cut: \"\"\n"
-          "*CutMedia 1/Cut After Page: \"\"\n"
-          "*CutMedia 2/Cut After Job: \"\"\n"
-          "*CloseUI: *CutMedia\n";
+           + cutMediaDefault
+           + "\n"
+             "*CutMedia 0/No Cut: \"\"\n"
+             "*CutMedia 1/Cut After Page: \"\"\n"
+             "*CutMedia 2/Cut After Job: \"\"\n"
+             "*CloseUI: *CutMedia\n";
 }
 
 void restoreVariable(const char *name, const QByteArray &value, bool wasSet)
@@ -135,9 +135,8 @@ bool CupsScheduler::start(const QByteArray &cutMediaDefault)
     const QString base = m_dir.path();
     // cupsd runs backends as an unprivileged user when started as root; they
     // must be able to reach the spool below this directory.
-    QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                    | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
-                                    | QFile::ExeOther);
+    QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                    | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     for (const char *sub : {"root/ppd", "spool/tmp", "cache", "state", "log", "home/.cups"}) {
         if (!QDir(base).mkpath(QString::fromLatin1(sub))) {
             m_error = QStringLiteral("cannot create ") + QString::fromLatin1(sub);
@@ -146,35 +145,50 @@ bool CupsScheduler::start(const QByteArray &cutMediaDefault)
     }
 
     const QByteArray b = QFile::encodeName(base);
-    const QByteArray filesConf = "ServerRoot " + b + "/root\n"
-                                 "RequestRoot " + b + "/spool\n"
-                                 "TempDir " + b + "/spool/tmp\n"
-                                 "CacheDir " + b + "/cache\n"
-                                 "StateDir " + b + "/state\n"
-                                 "AccessLog " + b + "/log/access_log\n"
-                                 "ErrorLog " + b + "/log/error_log\n"
-                                 "PageLog " + b + "/log/page_log\n"
-                                 "FileDevice No\n";
-    const QByteArray conf = "Listen " + QFile::encodeName(socketPath()) + "\n"
-                            "LogLevel info\n"
-                            "Browsing No\n"
-                            "BrowseLocalProtocols none\n"
-                            "WebInterface No\n"
-                            "DefaultAuthType None\n"
-                            "ErrorPolicy abort-job\n"
-                            "PreserveJobHistory Yes\n"
-                            "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                            "<Policy default>\n"
-                            "  JobPrivateAccess all\n  JobPrivateValues none\n"
-                            "  SubscriptionPrivateAccess all\n  SubscriptionPrivateValues none\n"
-                            "  <Limit All>\n    Order allow,deny\n    Allow all\n  </Limit>\n"
-                            "</Policy>\n";
+    const QByteArray filesConf = "ServerRoot " + b
+                                 + "/root\n"
+                                   "RequestRoot "
+                                 + b
+                                 + "/spool\n"
+                                   "TempDir "
+                                 + b
+                                 + "/spool/tmp\n"
+                                   "CacheDir "
+                                 + b
+                                 + "/cache\n"
+                                   "StateDir "
+                                 + b
+                                 + "/state\n"
+                                   "AccessLog "
+                                 + b
+                                 + "/log/access_log\n"
+                                   "ErrorLog "
+                                 + b
+                                 + "/log/error_log\n"
+                                   "PageLog "
+                                 + b
+                                 + "/log/page_log\n"
+                                   "FileDevice No\n";
+    const QByteArray conf = "Listen " + QFile::encodeName(socketPath())
+                            + "\n"
+                              "LogLevel info\n"
+                              "Browsing No\n"
+                              "BrowseLocalProtocols none\n"
+                              "WebInterface No\n"
+                              "DefaultAuthType None\n"
+                              "ErrorPolicy abort-job\n"
+                              "PreserveJobHistory Yes\n"
+                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                              "<Policy default>\n"
+                              "  JobPrivateAccess all\n  JobPrivateValues none\n"
+                              "  SubscriptionPrivateAccess all\n  SubscriptionPrivateValues none\n"
+                              "  <Limit All>\n    Order allow,deny\n    Allow all\n  </Limit>\n"
+                              "</Policy>\n";
     if (!writeFile(serverRoot() + "/cups-files.conf", filesConf)
         || !writeFile(serverRoot() + "/cupsd.conf", conf)
         // The octet-stream type that lets unknown files through untouched.
         || !writeFile(serverRoot() + "/raw.types", "application/octet-stream\n")
-        || !writeFile(serverRoot() + "/raw.convs",
-                      "application/octet-stream application/vnd.cups-raw 0 -\n")
+        || !writeFile(serverRoot() + "/raw.convs", "application/octet-stream application/vnd.cups-raw 0 -\n")
         || !writeFile(base + "/tundrel.ppd", ppd(cutMediaDefault))) {
         return false;
     }
@@ -231,19 +245,19 @@ bool CupsScheduler::start(const QByteArray &cutMediaDefault)
     if (!ready) {
         m_cupsd.waitForFinished(100);
         m_error = QStringLiteral("cupsd did not come up: ") + QString::fromLocal8Bit(m_cupsd.readAll())
-            + QString::fromLocal8Bit(errorLog());
+                  + QString::fromLocal8Bit(errorLog());
         return false;
     }
 
     // No SNMP probe of the listener and no waiting for it to hang up.
-    const QString uri = QStringLiteral("socket://127.0.0.1:%1/?snmp=false&waiteof=false")
-                            .arg(m_listener.serverPort());
+    const QString uri
+        = QStringLiteral("socket://127.0.0.1:%1/?snmp=false&waiteof=false").arg(m_listener.serverPort());
     int exitCode = -1;
-    const QByteArray output = runTool(QStringLiteral("lpadmin"),
-                                      {QStringLiteral("-p"), queueName(), QStringLiteral("-E"),
-                                       QStringLiteral("-v"), uri, QStringLiteral("-P"),
-                                       base + "/tundrel.ppd"},
-                                      &exitCode);
+    const QByteArray output
+        = runTool(QStringLiteral("lpadmin"),
+                  {QStringLiteral("-p"), queueName(), QStringLiteral("-E"), QStringLiteral("-v"), uri,
+                   QStringLiteral("-P"), base + "/tundrel.ppd"},
+                  &exitCode);
     if (exitCode != 0) {
         m_error = QStringLiteral("lpadmin failed: ") + QString::fromLocal8Bit(output);
         return false;
@@ -271,8 +285,7 @@ void CupsScheduler::clearOptions() const
     QFile::remove(serverRoot() + "/lpoptions");
 }
 
-QByteArray CupsScheduler::runTool(const QString &program, const QStringList &arguments,
-                                  int *exitCode) const
+QByteArray CupsScheduler::runTool(const QString &program, const QStringList &arguments, int *exitCode) const
 {
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
@@ -303,11 +316,12 @@ QByteArray CupsScheduler::machineCupsFilesState()
         for (const QString &path : files) {
             const QFileInfo info(path);
             QFile file(path);
-            const QByteArray hash = file.open(QIODevice::ReadOnly)
-                ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex()
-                : QByteArray("unreadable");
+            const QByteArray hash
+                = file.open(QIODevice::ReadOnly)
+                      ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex()
+                      : QByteArray("unreadable");
             state += path.toUtf8() + ' ' + QByteArray::number(info.size()) + ' '
-                + QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ' ' + hash + '\n';
+                     + QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ' ' + hash + '\n';
         }
     }
     return state;
@@ -329,13 +343,11 @@ QMap<QString, QString> CupsScheduler::jobAttributes(int jobId) const
 
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", 0,
-                     "/jobs/%d", jobId);
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", 0, "/jobs/%d",
+                     jobId);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "all");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "all");
     ipp_t *response = cupsDoRequest(http, request, "/");
     for (ipp_attribute_t *attribute = ippFirstAttribute(response); attribute;
          attribute = ippNextAttribute(response)) {

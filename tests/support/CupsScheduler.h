@@ -50,8 +50,7 @@ public:
     void clearOptions() const;
 
     // Runs a CUPS tool against this scheduler; returns its standard output.
-    QByteArray runTool(const QString &program, const QStringList &arguments,
-                       int *exitCode = nullptr) const;
+    QByteArray runTool(const QString &program, const QStringList &arguments, int *exitCode = nullptr) const;
 
     // Jobs the queue delivered, oldest first, each as the bytes received.
     QList<QByteArray> jobs() const { return m_jobs; }

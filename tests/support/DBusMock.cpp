@@ -42,8 +42,8 @@ QStringList DBusMock::methods(const QString &objectPath) const
 {
     QStringList names;
     const QDBusMessage reply = m_connection.call(QDBusMessage::createMethodCall(
-        m_service, objectPath.isEmpty() ? m_objectPath : objectPath, QStringLiteral("org.freedesktop.DBus.Mock"),
-        QStringLiteral("GetCalls")));
+        m_service, objectPath.isEmpty() ? m_objectPath : objectPath,
+        QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("GetCalls")));
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return names;
     // a(tsav): time, method name, arguments.

@@ -13,8 +13,7 @@ class PrivateBus;
 class DBusMock
 {
 public:
-    DBusMock(PrivateBus &bus, const QString &templateName, const QString &service,
-             const QString &objectPath);
+    DBusMock(PrivateBus &bus, const QString &templateName, const QString &service, const QString &objectPath);
     ~DBusMock();
 
     bool isValid() const { return m_valid; }

@@ -25,7 +25,7 @@ void FakeTools::add(const QString &name, const QByteArray &body)
                         "line=\"\"\n"
                         "for a in \"$@\"; do line=\"$line$a$sep\"; done\n"
                         "printf 'run:%s\\n' \"$line\" >> '"
-        + logFile(name).toLocal8Bit() + "'\n" + body + "\n";
+                        + logFile(name).toLocal8Bit() + "'\n" + body + "\n";
     addScript(name, script);
 }
 

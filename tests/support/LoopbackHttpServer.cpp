@@ -42,8 +42,8 @@ void LoopbackHttpServer::readRequest(QTcpSocket *socket)
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     // The rest of the header is not needed; the client waits for the answer.
     socket->readAll();
-    const QString path = requestLine.value(1).isEmpty() ? QString()
-                                                        : QString::fromLatin1(requestLine.value(1));
+    const QString path
+        = requestLine.value(1).isEmpty() ? QString() : QString::fromLatin1(requestLine.value(1));
     m_requests.append(path);
     if (!m_bodies.contains(path)) {
         socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");

@@ -20,26 +20,29 @@ QString firstString(const QDBusMessage &reply)
 } // namespace
 
 NetworkManagerMock::NetworkManagerMock(PrivateBus &bus)
-    : m_mock(bus, QStringLiteral("networkmanager"), QString::fromLatin1(Service), QString::fromLatin1(ManagerPath))
+    : m_mock(bus, QStringLiteral("networkmanager"), QString::fromLatin1(Service),
+             QString::fromLatin1(ManagerPath))
     , m_connection(bus.connection(QStringLiteral("nm-mock-scene")))
 {
 }
 
 QDBusMessage NetworkManagerMock::mock(const QString &method, const QVariantList &arguments)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(Service), QString::fromLatin1(MockPath),
-                                                       QString::fromLatin1(MockInterface), method);
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(QString::fromLatin1(Service), QString::fromLatin1(MockPath),
+                                         QString::fromLatin1(MockInterface), method);
     call.setArguments(arguments);
     const QDBusMessage reply = m_connection.call(call);
     if (reply.type() == QDBusMessage::ErrorMessage)
-        qWarning("NetworkManager stand-in: %s failed: %s", qPrintable(method), qPrintable(reply.errorMessage()));
+        qWarning("NetworkManager stand-in: %s failed: %s", qPrintable(method),
+                 qPrintable(reply.errorMessage()));
     return reply;
 }
 
 QString NetworkManagerMock::addWifiDevice(const QString &interface, DeviceState state)
 {
-    return firstString(mock(QStringLiteral("AddWiFiDevice"),
-                            {QStringLiteral("wifi_") + interface, interface, int(state)}));
+    return firstString(
+        mock(QStringLiteral("AddWiFiDevice"), {QStringLiteral("wifi_") + interface, interface, int(state)}));
 }
 
 QString NetworkManagerMock::addEthernetDevice(const QString &interface, DeviceState state)
@@ -52,12 +55,13 @@ QString NetworkManagerMock::addAccessPoint(const QString &device, const QString 
                                            const QString &bssid, uchar strength, uint security)
 {
     // Infrastructure mode, 2.4 GHz, 54 Mbit/s.
-    return firstString(mock(QStringLiteral("AddAccessPoint"),
-                            {device, name, ssid, bssid, uint(2), uint(2437), uint(54000),
-                             QVariant::fromValue(strength), security}));
+    return firstString(
+        mock(QStringLiteral("AddAccessPoint"), {device, name, ssid, bssid, uint(2), uint(2437), uint(54000),
+                                                QVariant::fromValue(strength), security}));
 }
 
-QString NetworkManagerMock::saveProfile(const QString &device, const QString &accessPoint, const QString &ssid)
+QString NetworkManagerMock::saveProfile(const QString &device, const QString &accessPoint,
+                                        const QString &ssid)
 {
     const QString name = accessPoint.section(QLatin1Char('/'), -1);
     return firstString(mock(QStringLiteral("AddWiFiConnection"), {device, name, ssid, QString()}));
@@ -74,9 +78,9 @@ QString NetworkManagerMock::connectTo(const QString &device, const QString &acce
 void NetworkManagerMock::addMethod(const QString &path, const QString &interface, const QString &name,
                                    const QString &inSignature, const QString &code)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(Service), path,
-                                                       QString::fromLatin1(DBusMockInterface),
-                                                       QStringLiteral("AddMethod"));
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(QString::fromLatin1(Service), path,
+                                         QString::fromLatin1(DBusMockInterface), QStringLiteral("AddMethod"));
     call.setArguments({interface, name, inSignature, QString(), code});
     const QDBusMessage reply = m_connection.call(call);
     if (reply.type() == QDBusMessage::ErrorMessage)
@@ -146,8 +150,9 @@ QMap<QString, QVariantMap> NetworkManagerMock::profile(const QVariant &argument)
 QMap<QString, QVariantMap> NetworkManagerMock::savedProfile(const QString &path)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(Service), path, QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection"),
-        QStringLiteral("GetSettings"));
+        QString::fromLatin1(Service), path,
+        QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection"), QStringLiteral("GetSettings"));
     const QDBusMessage reply = m_connection.call(call);
-    return reply.arguments().isEmpty() ? QMap<QString, QVariantMap>() : profile(reply.arguments().constFirst());
+    return reply.arguments().isEmpty() ? QMap<QString, QVariantMap>()
+                                       : profile(reply.arguments().constFirst());
 }

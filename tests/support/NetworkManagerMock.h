@@ -19,7 +19,11 @@ class NetworkManagerMock
 {
 public:
     // NMDeviceState values the scenes use.
-    enum DeviceState { Unavailable = 20, Disconnected = 30, Activated = 100 };
+    enum DeviceState {
+        Unavailable = 20,
+        Disconnected = 30,
+        Activated = 100
+    };
     // NM80211ApSecurityFlags: the template only knows this one.
     static constexpr uint KeyMgmtPsk = 0x100;
 

@@ -30,8 +30,8 @@ PrivateBus::PrivateBus(const QByteArray &policies)
     }
     // Other users may reach the socket, so a test can call in as one.
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                            | QFile::ReadGroup | QFile::ExeGroup
-                                            | QFile::ReadOther | QFile::ExeOther);
+                                            | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                            | QFile::ExeOther);
 
     QFile config(configFile());
     if (!config.open(QIODevice::WriteOnly)) {
@@ -49,8 +49,8 @@ PrivateBus::PrivateBus(const QByteArray &policies)
     config.close();
 
     m_daemon.setProgram(QStringLiteral("dbus-daemon"));
-    m_daemon.setArguments({QStringLiteral("--config-file=") + configFile(),
-                           QStringLiteral("--print-address"), QStringLiteral("--nofork")});
+    m_daemon.setArguments({QStringLiteral("--config-file=") + configFile(), QStringLiteral("--print-address"),
+                           QStringLiteral("--nofork")});
     m_daemon.start(QIODevice::ReadOnly);
     if (!m_daemon.waitForStarted(kStartTimeoutMs)) {
         m_error = QStringLiteral("dbus-daemon did not start: ") + m_daemon.errorString();

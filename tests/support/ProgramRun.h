@@ -13,7 +13,6 @@ struct ProgramRun
     QByteArray err;
 
     static ProgramRun of(const QString &program, const QStringList &arguments,
-                         const QProcessEnvironment &environment
-                         = QProcessEnvironment::systemEnvironment(),
+                         const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
                          int timeoutMs = 10000);
 };

@@ -13,8 +13,7 @@ bool writeFile(const QString &path, const QByteArray &content)
 
 } // namespace
 
-ReferenceDaemon::ReferenceDaemon(const QString &program, const QString &busAddress,
-                                 int maxBrightness)
+ReferenceDaemon::ReferenceDaemon(const QString &program, const QString &busAddress, int maxBrightness)
 {
     const QByteArray max = QByteArray::number(maxBrightness) + '\n';
     if (!QDir().mkpath(m_dir.path() + "/backlight/panel")

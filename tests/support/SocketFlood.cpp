@@ -36,7 +36,6 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
 
     char byte;
-    while (read(STDIN_FILENO, &byte, 1) > 0) {
-    }
+    while (read(STDIN_FILENO, &byte, 1) > 0) { }
     return 0;
 }

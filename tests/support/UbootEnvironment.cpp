@@ -15,9 +15,8 @@ bool writeExecutable(const QString &path, const QByteArray &content)
         return false;
     file.write(content);
     file.close();
-    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                               | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
-                               | QFile::ExeOther);
+    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                               | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
 }
 } // namespace
 

@@ -13,8 +13,7 @@ QByteArray UpdateSource::sampleImage()
     return bytes;
 }
 
-QByteArray UpdateSource::manifest(const QString &version, const QByteArray &image,
-                                  const QString &imageName)
+QByteArray UpdateSource::manifest(const QString &version, const QByteArray &image, const QString &imageName)
 {
     const QByteArray sha256 = QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex();
     return "{\"version\": \"" + version.toUtf8() + "\", \"image\": \"" + imageName.toUtf8()
@@ -35,8 +34,8 @@ QString UpdateSource::writeConfig(const QUrl &source, const QString &installedVe
     writeFile(QStringLiteral("updater.conf"),
               "[General]\nsource=" + source.toString().toUtf8()
                   + "\ninstallCommand=rauc install --progress\ndownloadDirectory="
-                  + downloadDirectory().toUtf8() + "\nversionFile="
-                  + path(QStringLiteral("os-release")).toUtf8()
+                  + downloadDirectory().toUtf8()
+                  + "\nversionFile=" + path(QStringLiteral("os-release")).toUtf8()
                   + "\ntimeoutSeconds=" + QByteArray::number(timeoutSeconds) + "\n");
     return path(QStringLiteral("updater.conf"));
 }

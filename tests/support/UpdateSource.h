@@ -27,12 +27,10 @@ public:
 
     // Offers `version` at manifestUrl() with the checksum of `image`, and
     // serves `served` (by default the image itself) as /vesk.raucb.
-    void offer(const QString &version, const QByteArray &image,
-               const QByteArray &served = QByteArray());
+    void offer(const QString &version, const QByteArray &image, const QByteArray &served = QByteArray());
     // Writes the configuration and returns its path; the install command
     // is "rauc install --progress".
-    QString writeConfig(const QUrl &source, const QString &installedVersion,
-                        int timeoutSeconds = 30) const;
+    QString writeConfig(const QUrl &source, const QString &installedVersion, int timeoutSeconds = 30) const;
     void writeFile(const QString &name, const QByteArray &content) const;
 
 private:

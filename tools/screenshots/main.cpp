@@ -21,9 +21,8 @@
 
 namespace {
 
-const char *const kTabNames[] = {"general",  "datetime",  "networking", "updates",
-                                 "languages", "users",    "printer",    "alignment",
-                                 "presets",  "about",     "advanced"};
+const char *const kTabNames[] = {"general", "datetime",  "networking", "updates", "languages", "users",
+                                 "printer", "alignment", "presets",    "about",   "advanced"};
 
 // Lets the page fade finish and the frame after it be drawn.
 void settle(int msecs)
@@ -74,9 +73,8 @@ int main(int argc, char *argv[])
 
         // A page taller than the window is also shown scrolled to its end.
         QObject *page = window->property("pagesByTab").toList().value(tab).value<QObject *>();
-        const qreal hidden = page ? page->property("contentHeight").toReal()
-                                        - page->property("height").toReal()
-                                  : 0;
+        const qreal hidden
+            = page ? page->property("contentHeight").toReal() - page->property("height").toReal() : 0;
         if (hidden > 0) {
             page->setProperty("contentY", hidden);
             settle(100);
