@@ -19,6 +19,9 @@ class VHComponentsPlugin : public QQmlExtensionPlugin
 public:
     void registerTypes(const char *uri) override
     {
+        // The window asks for the model once its documents are loaded; the
+        // boot-loader tool answers meanwhile.
+        VHDeviceModel::prefetch();
         qmlRegisterSingletonType<VHDeviceModel>(
             uri, 1, 0, "VHDeviceModel",
             [](QQmlEngine *, QJSEngine *) -> QObject * { return new VHDeviceModel; });

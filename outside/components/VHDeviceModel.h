@@ -17,6 +17,10 @@ class VHDeviceModel : public QObject
 public:
     explicit VHDeviceModel(QObject *parent = nullptr);
 
+    // Starts reading the model in the background; the next VHDeviceModel
+    // takes that answer instead of waiting for the tool itself.
+    static void prefetch();
+
     QString model() const { return m_model; }
     bool isTundrel() const;
     bool isVeskMax() const;
