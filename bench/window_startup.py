@@ -6,6 +6,8 @@ the QML disk cache first, as on a device that has started the window before.
 The settings window builds its other pages and dialogs right after its
 first frame: the time until all are built is reported too, and the peak RSS
 is read once they are (for the bare window, as long after its first frame).
+As on the appliance, the utility daemon (vh-utilityd) answers on the system
+bus, here a private bus of the run.
 Prints the median of each over RUNS runs and the ratios.
 
 Usage: bench/window_startup.py [--build BUILD] [--runs N] [--platform offscreen|xcb]
@@ -55,6 +57,31 @@ def first_frame(command, env, all_built):
         process.wait()
 
 
+def start_utility_daemon(build, home):
+    """A private bus with vh-utilityd on it, as the appliance's system bus;
+    returns the processes and the bus address."""
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                           stdout=subprocess.PIPE, text=True)
+    address = bus.stdout.readline().strip()
+    device = os.path.join(home, "backlight", "panel")
+    os.makedirs(device)
+    for name, value in (("max_brightness", "255"), ("brightness", "128")):
+        with open(os.path.join(device, name), "w") as file:
+            file.write(value + "\n")
+    daemon = subprocess.Popen([f"{build}/daemon/vh-utilityd", "--bus", address,
+                               "--backlight-dir", os.path.dirname(device),
+                               "--state-file", os.path.join(home, "utilityd.json")],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 10
+    while subprocess.run(["dbus-send", f"--bus={address}", "--print-reply", "--dest=org.freedesktop.DBus",
+                          "/", "org.freedesktop.DBus.GetNameOwner", "string:com.varnholt.VHUtilityd"],
+                         capture_output=True).returncode != 0:
+        if time.monotonic() > deadline:
+            raise RuntimeError("vh-utilityd did not take its name")
+        time.sleep(0.05)
+    return [daemon, bus], address
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default="build")
@@ -71,8 +98,9 @@ def main():
         "XDG_CACHE_HOME": f"{home}/.cache", "XDG_RUNTIME_DIR": home, "TMPDIR": home,
         "QT_QPA_PLATFORM": args.platform, "QT_LOGGING_RULES": "vh.startup.debug=true",
         "QML2_IMPORT_PATH": f"{build}/qml", "FONTCONFIG_FILE": f"{build}/fontconfig/fonts.conf",
-        "DBUS_SYSTEM_BUS_ADDRESS": f"unix:path={home}/no-bus", "CUPS_SERVER": f"{home}/no-cupsd.sock",
+        "CUPS_SERVER": f"{home}/no-cupsd.sock",
     })
+    services, env["DBUS_SYSTEM_BUS_ADDRESS"] = start_utility_daemon(build, home)
     if args.platform == "offscreen":
         env["QT_QUICK_BACKEND"] = "software"
 
@@ -92,6 +120,10 @@ def main():
             frames[name].append(frame)
             builds[name].append(built)
             rss[name].append(peak)
+
+    for service in services:
+        service.terminate()
+        service.wait()
 
     median = statistics.median
     print(f"platform {args.platform}, median of {args.runs} runs")
