@@ -42,6 +42,7 @@ UtilityDaemon::UtilityDaemon(const QString &backlightClassDir, const QString &st
     , m_interface(InterfaceDescription::embedded())
     , m_backlight(backlightClassDir)
     , m_state(stateFilePath)
+    , m_shipVariant(readShipVariant())
 {
 }
 
@@ -105,7 +106,7 @@ QDBusMessage UtilityDaemon::dispatch(const QDBusMessage &call)
     }
 
     if (!method->stateKey)
-        return call.createReply(QVariant::fromValue<qint32>(readShipVariant()));
+        return call.createReply(QVariant::fromValue<qint32>(m_shipVariant));
 
     const QVariant argument = call.arguments().constFirst();
     if (call.member() == QLatin1String("setDisplayBrightness"))
@@ -133,7 +134,7 @@ QDBusMessage UtilityDaemon::storeValue(const QDBusMessage &call, const QString &
     return call.createReply();
 }
 
-qint32 UtilityDaemon::readShipVariant() const
+qint32 UtilityDaemon::readShipVariant()
 {
     QProcess tool;
     // What it says on standard error is of no use here.

@@ -26,9 +26,12 @@ private:
     QDBusMessage dispatch(const QDBusMessage &call);
     QDBusMessage setBrightness(const QDBusMessage &call, quint32 level);
     QDBusMessage storeValue(const QDBusMessage &call, const QString &key, const QJsonValue &value);
-    qint32 readShipVariant() const;
+    static qint32 readShipVariant();
 
     InterfaceDescription m_interface;
     Backlight m_backlight;
     StateFile m_state;
+    // A factory setting of the device: read once, when the daemon starts, so
+    // that the settings window's query at its start answers at once.
+    const qint32 m_shipVariant;
 };
