@@ -15,6 +15,7 @@ Usage: bench/window_startup.py [--build BUILD] [--runs N] [--platform offscreen|
 """
 import argparse
 import os
+import re
 import select
 import statistics
 import subprocess
@@ -72,10 +73,12 @@ def start_utility_daemon(build, home):
                                "--backlight-dir", os.path.dirname(device),
                                "--state-file", os.path.join(home, "utilityd.json")],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # Ready once a well-known name besides the bus's own is taken.
     deadline = time.monotonic() + 10
-    while subprocess.run(["dbus-send", f"--bus={address}", "--print-reply", "--dest=org.freedesktop.DBus",
-                          "/", "org.freedesktop.DBus.GetNameOwner", "string:com.varnholt.VHUtilityd"],
-                         capture_output=True).returncode != 0:
+    while not any(name != "org.freedesktop.DBus" and not name.startswith(":")
+                  for name in re.findall(r'string "([^"]+)"', subprocess.run(
+                      ["dbus-send", f"--bus={address}", "--print-reply", "--dest=org.freedesktop.DBus",
+                       "/", "org.freedesktop.DBus.ListNames"], capture_output=True, text=True).stdout)):
         if time.monotonic() > deadline:
             raise RuntimeError("vh-utilityd did not take its name")
         time.sleep(0.05)
