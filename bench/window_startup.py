@@ -62,7 +62,7 @@ def start_utility_daemon(build, home):
     """A private bus with vh-utilityd on it, as the appliance's system bus;
     returns the processes and the bus address."""
     bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
-                           stdout=subprocess.PIPE, text=True)
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     address = bus.stdout.readline().strip()
     device = os.path.join(home, "backlight", "panel")
     os.makedirs(device)
