@@ -26,7 +26,8 @@ enum class Access {
 
 std::unique_ptr<QSettings> open()
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organization, application);
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QLatin1String(organization), QLatin1String(application));
 }
 
 QString lockPath()

@@ -180,7 +180,7 @@ signals:
 
 public slots:
     void setSetting(QString settingKey, QVariant settingValue);
-    QVariant getSetting(QString settingKey, QVariant defaultValue = QVariant(""));
+    QVariant getSetting(QString settingKey, QVariant defaultValue = QVariant(QStringLiteral("")));
     void setTime(QString minutes, QString hours);
     void setDate(QString year, QString month, QString day);
     void setAutoTime(bool enabled);
