@@ -8,6 +8,8 @@
 #include <QQmlExtensionPlugin>
 #include <QUrl>
 
+#include <future>
+
 // The shared controls of the appliance's windows. The controls and palettes
 // are QML files beside the qmldir; this plugin adds the C++ singletons and
 // the icon font those files draw their glyphs with.
@@ -48,6 +50,12 @@ private:
             qCWarning(lcComponents) << "cannot load the icon font" << path;
             return false;
         }
+        // Qt's font database reads every installed font before the first
+        // text is laid out. Adding a font empties it; built now, beside the
+        // loading of the documents, it is ready when the window's first text
+        // needs it.
+        static const std::future<void> database
+            = std::async(std::launch::async, [] { QFontDatabase().families(); });
         return true;
     }
 };
