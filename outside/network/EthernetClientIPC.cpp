@@ -20,7 +20,9 @@ EthernetClientIPC::EthernetClientIPC(const QDBusConnection &bus, QObject *parent
 
     m_nm.watchChanges(this, SLOT(scheduleRefresh()));
 
-    refresh();
+    // NetworkManager is read once the event loop runs, not in the way of the
+    // window that publishes this object.
+    scheduleRefresh();
 }
 
 void EthernetClientIPC::setEthernetConfig(bool dhcp, const QString &ipAddress, const QString &gatewayAddress,

@@ -50,7 +50,9 @@ WifiClientIPC::WifiClientIPC(const QDBusConnection &bus, QObject *parent)
 
     m_nm.watchChanges(this, SLOT(scheduleRefresh()));
 
-    refresh();
+    // NetworkManager is read once the event loop runs, not in the way of the
+    // window that publishes this object.
+    scheduleRefresh();
 }
 
 void WifiClientIPC::setNetworkStatus(int status)
