@@ -101,11 +101,9 @@ int VHUsersConfigHelper::changePassword(const QString &userName, const QString &
                                         const QString &newPassword, const QString &confirmation)
 {
     QList<Account> accounts;
-    if (!load(&accounts))
-        return UsersConfigResultCode::STORAGE_ERROR;
-    const int index = indexOf(accounts, userName);
-    if (index < 0)
-        return UsersConfigResultCode::USER_NOT_FOUND;
+    int index = -1;
+    if (const int found = loadAccountOf(userName, &accounts, &index); found != UsersConfigResultCode::SUCCESS)
+        return found;
     if (!PasswordHash::matches(oldPassword, accounts.at(index).hash))
         return UsersConfigResultCode::INCORRECT_PASSWORD;
     if (!isValidPassword(newPassword, accounts.at(index).name))
@@ -122,11 +120,9 @@ int VHUsersConfigHelper::changePassword(const QString &userName, const QString &
 int VHUsersConfigHelper::deleteUser(const QString &userName)
 {
     QList<Account> accounts;
-    if (!load(&accounts))
-        return UsersConfigResultCode::STORAGE_ERROR;
-    const int index = indexOf(accounts, userName);
-    if (index < 0)
-        return UsersConfigResultCode::USER_NOT_FOUND;
+    int index = -1;
+    if (const int found = loadAccountOf(userName, &accounts, &index); found != UsersConfigResultCode::SUCCESS)
+        return found;
     accounts.removeAt(index);
     if (!save(accounts))
         return UsersConfigResultCode::STORAGE_ERROR;
@@ -159,6 +155,14 @@ int VHUsersConfigHelper::savePassword(QList<Account> *accounts, int index, const
         return UsersConfigResultCode::STORAGE_ERROR;
     }
     return save(*accounts) ? UsersConfigResultCode::SUCCESS : UsersConfigResultCode::STORAGE_ERROR;
+}
+
+int VHUsersConfigHelper::loadAccountOf(const QString &userName, QList<Account> *accounts, int *index)
+{
+    if (!load(accounts))
+        return UsersConfigResultCode::STORAGE_ERROR;
+    *index = indexOf(*accounts, userName);
+    return *index < 0 ? UsersConfigResultCode::USER_NOT_FOUND : UsersConfigResultCode::SUCCESS;
 }
 
 bool VHUsersConfigHelper::load(QList<Account> *accounts)

@@ -58,6 +58,9 @@ signals:
     void usersChanged();
 
 private:
+    // Loads the accounts and finds the user's: SUCCESS, STORAGE_ERROR or
+    // USER_NOT_FOUND.
+    int loadAccountOf(const QString &userName, QList<Account> *accounts, int *index);
     bool load(QList<Account> *accounts);
     bool save(const QList<Account> &accounts);
     // Hashes the password into accounts[index] and writes the accounts.
