@@ -10,8 +10,10 @@ As on the appliance, the utility daemon (vh-utilityd) answers on the system
 bus, here a private bus of the run.
 Prints the median of each over RUNS runs and the ratios.
 
-Usage: bench/window_startup.py [--build BUILD] [--runs N] [--platform offscreen|xcb]
-(xcb needs a display, e.g. run the script under xvfb-run.)
+Usage: bench/window_startup.py [--build BUILD] [--runs N] [--platform offscreen|wayland|xcb]
+wayland runs both windows on a headless weston of the run's own, as on the
+appliance's compositor; xcb needs a display (e.g. run the script under
+xvfb-run).
 """
 import argparse
 import os
@@ -85,6 +87,21 @@ def start_utility_daemon(build, home):
     return [daemon, bus], address
 
 
+def start_weston(home):
+    """A headless weston of the run; returns the process and its socket name."""
+    socket = "wayland-vh-bench"
+    weston = subprocess.Popen(["weston", "--backend=headless-backend.so", f"--socket={socket}",
+                               "--idle-time=0"],
+                              env=dict(os.environ, XDG_RUNTIME_DIR=home),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 10
+    while not os.path.exists(os.path.join(home, socket)):
+        if time.monotonic() > deadline or weston.poll() is not None:
+            raise RuntimeError("weston did not start")
+        time.sleep(0.05)
+    return weston, socket
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default="build")
@@ -104,7 +121,11 @@ def main():
         "CUPS_SERVER": f"{home}/no-cupsd.sock",
     })
     services, env["DBUS_SYSTEM_BUS_ADDRESS"] = start_utility_daemon(build, home)
-    if args.platform == "offscreen":
+    if args.platform == "wayland":
+        weston, env["WAYLAND_DISPLAY"] = start_weston(home)
+        services.insert(0, weston)
+    # Neither platform has a GPU here: Qt Quick's software renderer.
+    if args.platform in ("offscreen", "wayland"):
         env["QT_QUICK_BACKEND"] = "software"
 
     bare, full = "bare Controls 2 window", "settings window"
