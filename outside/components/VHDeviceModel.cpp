@@ -1,11 +1,9 @@
 #include "VHDeviceModel.h"
 
 #include "ComponentsLogging.h"
+#include "ReadAhead.h"
 
 #include <QProcess>
-
-#include <future>
-#include <mutex>
 
 namespace {
 
@@ -28,45 +26,22 @@ QString readModel()
     return QString::fromUtf8(printenv.readAllStandardOutput()).trimmed();
 }
 
-struct Prefetched
+ReadAhead<QString> &readAhead()
 {
-    std::mutex mutex;
-    std::future<QString> model;
-};
-
-Prefetched &prefetched()
-{
-    static Prefetched state;
-    return state;
-}
-
-// The prefetched answer, once; later models read again.
-QString takeModel()
-{
-    Prefetched &state = prefetched();
-    std::unique_lock<std::mutex> lock(state.mutex);
-    if (!state.model.valid()) {
-        lock.unlock();
-        return readModel();
-    }
-    std::future<QString> model = std::move(state.model);
-    lock.unlock();
-    return model.get();
+    static ReadAhead<QString> model([](const QByteArray &) { return readModel(); });
+    return model;
 }
 
 } // namespace
 
 void VHDeviceModel::prefetch()
 {
-    Prefetched &state = prefetched();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    if (!state.model.valid())
-        state.model = std::async(std::launch::async, readModel);
+    readAhead().start(QByteArray());
 }
 
 VHDeviceModel::VHDeviceModel(QObject *parent)
     : QObject(parent)
-    , m_model(takeModel())
+    , m_model(readAhead().take(QByteArray()))
 {
     qCDebug(lcDeviceModel) << "device model" << m_model;
 }

@@ -1,11 +1,9 @@
 #include "CupsQueue.h"
 
 #include "CupsSupportLogging.h"
+#include "ReadAhead.h"
 
 #include <dlfcn.h>
-
-#include <future>
-#include <mutex>
 
 namespace CupsQueue {
 
@@ -43,41 +41,22 @@ Defaults readNow(const QByteArray &queue)
     return module().read ? module().read(queue) : Defaults();
 }
 
-struct Prefetched
+ReadAhead<Defaults> &readAhead()
 {
-    std::mutex mutex;
-    QByteArray queue;
-    std::future<Defaults> defaults;
-};
-
-Prefetched &prefetched()
-{
-    static Prefetched state;
-    return state;
+    static ReadAhead<Defaults> queueDefaults(readNow);
+    return queueDefaults;
 }
 
 } // namespace
 
 void prefetch(const QByteArray &queue)
 {
-    Prefetched &state = prefetched();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    state.queue = queue;
-    state.defaults = std::async(std::launch::async, readNow, queue);
+    readAhead().start(queue);
 }
 
 Defaults read(const QByteArray &queue)
 {
-    Prefetched &state = prefetched();
-    std::unique_lock<std::mutex> lock(state.mutex);
-    if (state.defaults.valid() && state.queue == queue) {
-        // Taken once: a later read asks the scheduler again.
-        std::future<Defaults> defaults = std::move(state.defaults);
-        lock.unlock();
-        return defaults.get();
-    }
-    lock.unlock();
-    return readNow(queue);
+    return readAhead().take(queue);
 }
 
 bool write(const QByteArray &queue, const Changes &changes, Options &stored)
