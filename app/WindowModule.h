@@ -13,9 +13,7 @@ constexpr char entryName[] = "vhSettingsWindowMain";
 // The module's entry: runs the window and returns the process's exit status.
 using Entry = int (*)(int &argc, char **argv, uint startTab, const QString &sessionId);
 
-// Loads the module and calls its entry. The module is looked up like the
-// executable's own libraries: the build tree's run path, else the system's
-// library directories.
+// Loads the module and calls its entry (ModuleLoader.h).
 int run(int &argc, char **argv, uint startTab, const QString &sessionId);
 
 } // namespace WindowModule

@@ -49,7 +49,7 @@ cmake --build "$build" -j"$(nproc)"
 (cd "$build" && DEB_HOST_ARCH=arm64 cpack -G DEB)
 
 echo "== what was built"
-for f in "$build"/app/VHSettings "$build"/app/libVHSettingsWindow.so "$build"/settings/libVHSettings.so.* \
+for f in "$build"/app/VHSettings "$build"/app/libVHSettingsProgram.so "$build"/app/libVHSettingsWindow.so "$build"/settings/libVHSettings.so.* \
          "$build"/daemon/vh-utilityd "$build"/qml/librariesqml/*/*.so; do
   [ -L "$f" ] || file "$f"
 done

@@ -28,6 +28,7 @@ REQUIRED = {
     "/usr/bin/VHSettings",
     "/usr/sbin/vh-utilityd",
     f"{LIBDIR}/libVHSettings.so.3",
+    f"{LIBDIR}/libVHSettingsProgram.so",
     f"{LIBDIR}/libVHSettingsWindow.so",
     f"{LIBDIR}/libCupsSupportScheduler.so",
     "/etc/fonts/conf.d/60-varnholt-airvesk.conf",
@@ -130,9 +131,15 @@ with tempfile.TemporaryDirectory() as work:
                 check("RPATH" not in dynamic and "RUNPATH" not in dynamic,
                       f"has a run path: {os.path.relpath(path, root)}")
 
+    # The executable links the C library alone (every library it linked would
+    # be searched first by each symbol lookup of the window's libraries) and
+    # loads the program's module, which links the settings core.
+    needed = re.findall(r"\(NEEDED\).*\[(.*)\]", run(["readelf", "-d", os.path.join(root, "usr/bin/VHSettings")]))
+    check(needed == ["libc.so.6"], f"VHSettings links more than the C library: {needed}")
+    # The executable loads the program's module, which links the settings core.
     program = os.path.join(root, "usr/bin/VHSettings")
     environment = dict(os.environ, LD_LIBRARY_PATH=root + LIBDIR)
-    linked = run(["ldd", program], env=environment)
+    linked = run(["ldd", f"{root}{LIBDIR}/libVHSettingsProgram.so"], env=environment)
     check(f"{root}{LIBDIR}/libVHSettings.so.3" in linked,
           f"the unpacked program does not use the package's libVHSettings:\n{linked}")
     unpacked = subprocess.run([program, "-l"], capture_output=True, text=True, env=environment)

@@ -1,12 +1,15 @@
 #include "ApplicationIdentity.h"
 #include "CommandLine.h"
+#include "ProgramModule.h"
 #include "VHLogger.h"
 #include "WindowModule.h"
 
 #include <QCoreApplication>
 #include <QUuid>
 
-int main(int argc, char *argv[])
+#include <type_traits>
+
+extern "C" Q_DECL_EXPORT int vhSettingsMain(int argc, char **argv)
 {
     setupLogger();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
@@ -25,3 +28,6 @@ int main(int argc, char *argv[])
     // The window's module also registers QMLUpdatabilityEnums for its QML.
     return WindowModule::run(argc, argv, commandLine.startTab(), sessionId);
 }
+
+static_assert(std::is_same_v<decltype(&vhSettingsMain), ProgramModule::Entry>,
+              "the executable calls the entry through ProgramModule::Entry");
