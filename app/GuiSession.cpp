@@ -6,6 +6,7 @@
 #include "FontConfigWarmUp.h"
 #include "NetworkInterfaces.h"
 #include "SettingsFile.h"
+#include "SystemBusWarmUp.h"
 #include "UpdateHelper.h"
 #include "VHIPCThread.h"
 #include "VHLocaleLanguages.h"
@@ -47,6 +48,7 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
 
     m_printer = std::make_unique<VHSettingsPrinter>(
         nullptr, testPageFolder.isEmpty() ? VHSettingsPrinter::defaultTestPageFolder() : testPageFolder);
+    SystemBusWarmUp::finish();
     m_settings = std::make_unique<VHSettingsMain>(nullptr, true);
     m_updater = std::make_unique<UpdateHelper>();
     m_ipc = std::make_unique<VHIPCThread>();

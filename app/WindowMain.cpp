@@ -1,6 +1,7 @@
 #include "FontConfigWarmUp.h"
 #include "GuiSession.h"
 #include "QMLUpdatabilityEnums.h"
+#include "SystemBusWarmUp.h"
 #include "VHSettingsPrinter.h"
 #include "WindowModule.h"
 
@@ -12,6 +13,7 @@ extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint s
                                                   const QString &sessionId)
 {
     FontConfigWarmUp::start();
+    SystemBusWarmUp::start();
     // Only QML documents use the type, and no engine exists before this point.
     QMLUpdatabilityEnums::registerQmlType();
     // Loading the print system and asking it overlaps the window's start-up.
