@@ -32,7 +32,12 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
 {
     QGuiApplication::setOrganizationName(QString::fromLatin1(SettingsFile::organization));
     QGuiApplication::setOrganizationDomain(QStringLiteral("varnholt.com"));
-    QGuiApplication::setFont(QFont(QStringLiteral("_Air Vesk")));
+    QFont font(QStringLiteral("_Air Vesk"));
+    // The window's texts are Latin script, which reads well unshaped. Shaping
+    // them (kerning, ligatures) built HarfBuzz's tables anew for every font
+    // size before the first frame; scripts that need shaping still get it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QGuiApplication::setFont(font);
 
     m_settingsFile = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                  QString::fromLatin1(SettingsFile::organization),

@@ -157,6 +157,9 @@ def palette_qml(rows, table_path):
         "import QtQuick 2.10",
         "",
         "QtObject {",
+        "    // Texts in this font set font.preferShaping: true. The application font",
+        "    // skips shaping, and unshaped text gets no glyph for the private-use",
+        "    // code points below.",
         f'    readonly property string fontName: "{FAMILY}"',
     ]
     lines += [f'    readonly property string {name}: "\\u{code:04x}"'

@@ -3,6 +3,7 @@
 #include "TestHome.h"
 #include "UbootEnvironment.h"
 
+#include <QFont>
 #include <QLocalSocket>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -55,6 +56,20 @@ class TestWindow : public QObject
         return entries;
     }
 
+    // Icon texts with no glyph laid out: an unshaped icon text has none.
+    static QStringList blankIcons(QQuickItem *item)
+    {
+        QStringList blank;
+        if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty()
+            && item->property("font").value<QFont>().family() == QLatin1String("VHIcons")
+            && item->implicitWidth() <= 0) {
+            blank.append(item->objectName() + QLatin1Char('/') + item->parentItem()->objectName());
+        }
+        for (QQuickItem *child : item->childItems())
+            blank += blankIcons(child);
+        return blank;
+    }
+
 private slots:
     void init() { m_home = std::make_unique<TestHome>(); }
 
@@ -80,6 +95,7 @@ private slots:
             w.showTab(tab);
         QTRY_COMPARE(displayedPages(w), QStringList{"pagePrinterAdvanced"});
         QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
+        QCOMPARE(blankIcons(w.window()->contentItem()), QStringList());
     }
 
     void tabNumbersChoosePages_data()

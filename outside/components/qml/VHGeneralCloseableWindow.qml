@@ -25,6 +25,7 @@ Item {
             anchors.centerIn: parent
             text: VHIconPalette.closeIcon
             font.family: VHIconPalette.fontName
+            font.preferShaping: true
             font.pixelSize: VHQmlCommonDefines.iconSize
             color: VHColorPalette.textPrimary
         }

@@ -28,6 +28,7 @@ ComboBox {
         horizontalAlignment: Text.AlignHCenter
         text: VHIconPalette.chevronDown
         font.family: VHIconPalette.fontName
+        font.preferShaping: true
         font.pixelSize: VHQmlCommonDefines.iconSize
         color: VHColorPalette.textSecondary
         rotation: control.popup.visible ? 180 : 0

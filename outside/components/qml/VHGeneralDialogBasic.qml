@@ -31,6 +31,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             text: dialog.icon
             font.family: VHIconPalette.fontName
+            font.preferShaping: true
             font.pixelSize: VHQmlCommonDefines.iconSize + 4
             color: VHColorPalette.accent
         }

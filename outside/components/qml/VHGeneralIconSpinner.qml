@@ -9,6 +9,7 @@ Text {
 
     text: VHIconPalette.refreshIcon
     font.family: VHIconPalette.fontName
+    font.preferShaping: true
     font.pixelSize: VHQmlCommonDefines.iconSize
     color: iconColor
 

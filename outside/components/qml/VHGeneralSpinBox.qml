@@ -48,6 +48,7 @@ SpinBox {
             anchors.centerIn: parent
             text: VHIconPalette.minusIcon
             font.family: VHIconPalette.fontName
+            font.preferShaping: true
             font.pixelSize: VHQmlCommonDefines.iconSize
             color: VHColorPalette.textPrimary
         }
@@ -67,6 +68,7 @@ SpinBox {
             anchors.centerIn: parent
             text: VHIconPalette.plusIcon
             font.family: VHIconPalette.fontName
+            font.preferShaping: true
             font.pixelSize: VHQmlCommonDefines.iconSize
             color: VHColorPalette.textPrimary
         }

@@ -33,6 +33,7 @@ Item {
         text: icon.failed ? VHIconPalette.updateError
             : icon.updateWaiting ? VHIconPalette.updateAvailable : VHIconPalette.updateUpToDate
         font.family: VHIconPalette.fontName
+        font.preferShaping: true
         font.pixelSize: icon.size * 0.6
         color: icon.failed ? VHColorPalette.error
              : icon.updateWaiting ? VHColorPalette.deepOrange : VHColorPalette.success

@@ -42,6 +42,7 @@ Item {
         text: [VHIconPalette.wifiSignal0, VHIconPalette.wifiSignal1, VHIconPalette.wifiSignal2,
                VHIconPalette.wifiSignal3, VHIconPalette.wifiSignal4][delegate.bars]
         font.family: VHIconPalette.fontName
+        font.preferShaping: true
         font.pixelSize: VHQmlCommonDefines.iconSize
         color: delegate.connected ? VHColorPalette.accent : VHColorPalette.textPrimary
     }
@@ -78,6 +79,7 @@ Item {
         visible: delegate.password
         text: VHIconPalette.lockIcon
         font.family: VHIconPalette.fontName
+        font.preferShaping: true
         font.pixelSize: VHQmlCommonDefines.iconSize - 6
         color: VHColorPalette.textSecondary
     }
@@ -94,6 +96,7 @@ Item {
             anchors.centerIn: parent
             text: VHIconPalette.settingsMenuIcon
             font.family: VHIconPalette.fontName
+            font.preferShaping: true
             font.pixelSize: VHQmlCommonDefines.iconSize - 2
             color: settingsButton.pressed ? VHColorPalette.accentPressed : VHColorPalette.textSecondary
         }

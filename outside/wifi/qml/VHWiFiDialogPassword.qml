@@ -75,6 +75,7 @@ VHGeneralDialogBasic {
                     text: passwordField.echoMode === TextInput.Password ? VHIconPalette.visibilityIcon
                                                                         : VHIconPalette.visibilityOffIcon
                     font.family: VHIconPalette.fontName
+                    font.preferShaping: true
                     font.pixelSize: VHQmlCommonDefines.iconSize
                     color: revealButton.pressed ? VHColorPalette.accentPressed : VHColorPalette.textSecondary
                 }

@@ -40,6 +40,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         text: VHIconPalette.printDirectionArrow
         font.family: VHIconPalette.fontName
+        font.preferShaping: true
         font.pixelSize: VHQmlCommonDefines.iconSize
         color: VHColorPalette.accent
     }
@@ -71,6 +72,7 @@ Rectangle {
             anchors.centerIn: parent
             text: VHIconPalette.printLabelExample
             font.family: VHIconPalette.fontName
+            font.preferShaping: true
             font.pixelSize: label.width * 0.78
             color: preview.negative ? preview.labelColor : preview.inkColor
             transform: Scale {

@@ -117,6 +117,7 @@ SectionBox {
                 rotation: 90
                 text: VHIconPalette.printLabelExample
                 font.family: VHIconPalette.fontName
+                font.preferShaping: true
                 font.pixelSize: 76
                 color: VHColorPalette.previewGrey
             }
@@ -129,6 +130,7 @@ SectionBox {
                 rotation: 90
                 text: VHIconPalette.printLabelExample
                 font.family: VHIconPalette.fontName
+                font.preferShaping: true
                 font.pixelSize: 76
                 color: VHIPCThread.ribbon1ColorHEX.length > 0 ? VHIPCThread.ribbon1ColorHEX : VHColorPalette.textPrimary
             }

@@ -37,6 +37,7 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
             text: button.hasIcon ? icon : "-"
             font.family: button.hasIcon ? VHIconPalette.fontName : mainWindow.applicationFont
+            font.preferShaping: true
             font.pixelSize: button.hasIcon ? 26 : 19
             color: button.highlighted ? VHColorPalette.accent : VHColorPalette.textSecondary
         }

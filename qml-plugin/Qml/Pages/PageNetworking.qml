@@ -58,6 +58,7 @@ SettingsPage {
             anchors.verticalCenter: parent.verticalCenter
             text: VHIconPalette.ethernetIcon
             font.family: VHIconPalette.fontName
+            font.preferShaping: true
             font.pixelSize: VHQmlCommonDefines.iconSize
             color: VHColorPalette.textPrimary
         }
@@ -103,6 +104,7 @@ SettingsPage {
                 anchors.centerIn: parent
                 text: VHIconPalette.settingsMenuIcon
                 font.family: VHIconPalette.fontName
+                font.preferShaping: true
                 font.pixelSize: VHQmlCommonDefines.iconSize
                 color: ethernetSwitch.checked ? VHColorPalette.textPrimary : VHColorPalette.controlBorder
             }
@@ -137,6 +139,7 @@ SettingsPage {
                 anchors.verticalCenter: parent.verticalCenter
                 text: VHIconPalette.wifiIcon
                 font.family: VHIconPalette.fontName
+                font.preferShaping: true
                 font.pixelSize: VHQmlCommonDefines.iconSize
                 color: VHColorPalette.textPrimary
             }

@@ -143,6 +143,7 @@ PrinterButtonBarPage {
                             anchors.horizontalCenterOffset: page.backfeedShift
                             text: VHIconPalette.printLabelExample
                             font.family: VHIconPalette.fontName
+                            font.preferShaping: true
                             font.pixelSize: 30
                             color: VHColorPalette.textPrimary
                         }

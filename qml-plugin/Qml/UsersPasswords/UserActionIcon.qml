@@ -15,6 +15,7 @@ MouseArea {
         anchors.centerIn: parent
         text: area.glyph
         font.family: VHIconPalette.fontName
+        font.preferShaping: true
         font.pixelSize: VHQmlCommonDefines.iconSize
         color: area.pressed ? VHColorPalette.accentPressed : VHColorPalette.textSecondary
     }

@@ -11,6 +11,7 @@ Text {
     text: (VHUsersConfigHelper.usersList, VHUsersConfigHelper.checkKey(userName))
           ? VHIconPalette.userFavoriteIcon : VHIconPalette.userIcon
     font.family: VHIconPalette.fontName
+    font.preferShaping: true
     font.pixelSize: VHQmlCommonDefines.iconSize
     color: VHColorPalette.textPrimary
     verticalAlignment: Text.AlignVCenter
