@@ -12,12 +12,13 @@
 extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint startTab,
                                                   const QString &sessionId)
 {
+    // Loading the print system and asking it overlaps the window's start-up;
+    // the printer settings, built first, wait for the answer.
+    VHSettingsPrinter::prefetchPrinterOptions();
     FontConfigWarmUp::start();
     SystemBusWarmUp::start();
     // Only QML documents use the type, and no engine exists before this point.
     QMLUpdatabilityEnums::registerQmlType();
-    // Loading the print system and asking it overlaps the window's start-up.
-    VHSettingsPrinter::prefetchPrinterOptions();
 
     QGuiApplication app(argc, argv);
     GuiSession session(startTab, sessionId);

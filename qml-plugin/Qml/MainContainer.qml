@@ -1,14 +1,11 @@
 import QtQuick 2.10
 import QtQml 2.12
-import QtQuick.Controls 2.3
 import QtQuick.Window 2.1
 import librariesqml.VHComponents 1.0
 import librariesqml.VHWiFi 1.0
 import librariesqml.VHSettingsQML 1.0
 import "./Delegates"
 import "./Models"
-import "./UsersPasswords"
-import "./Dialogs"
 import "./Components"
 
 // The settings window: the sidebar of tabs, the eleven pages, the
