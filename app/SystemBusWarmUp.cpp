@@ -1,7 +1,6 @@
 #include "SystemBusWarmUp.h"
 
 #include <QDBusConnection>
-#include <QThread>
 
 #include <thread>
 
@@ -21,9 +20,6 @@ void start()
 {
     if (connector().joinable())
         return;
-    // Qt takes the first thread that uses it as its main thread: the caller,
-    // not the connector.
-    QThread::currentThread();
     connector() = std::thread([] { QDBusConnection::systemBus(); });
 }
 

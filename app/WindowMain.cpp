@@ -6,12 +6,16 @@
 #include "WindowModule.h"
 
 #include <QGuiApplication>
+#include <QThread>
 
 #include <type_traits>
 
 extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint startTab,
                                                   const QString &sessionId)
 {
+    // Qt takes the first thread that uses it for its main thread, and the
+    // read-aheads below log from threads of their own.
+    QThread::currentThread();
     // Loading the print system and asking it overlaps the window's start-up;
     // the printer settings, built first, wait for the answer.
     VHSettingsPrinter::prefetchPrinterOptions();
