@@ -3,10 +3,9 @@
 #include "AnalyticsLibrary.h"
 #include "ApplicationIdentity.h"
 #include "EthernetClientIPC.h"
-#include "FontConfigWarmUp.h"
 #include "NetworkInterfaces.h"
 #include "SettingsFile.h"
-#include "SystemBusWarmUp.h"
+#include "StartupWarmUps.h"
 #include "UpdateHelper.h"
 #include "VHIPCThread.h"
 #include "VHLocaleLanguages.h"
@@ -53,7 +52,7 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
 
     m_printer = std::make_unique<VHSettingsPrinter>(
         nullptr, testPageFolder.isEmpty() ? VHSettingsPrinter::defaultTestPageFolder() : testPageFolder);
-    SystemBusWarmUp::finish();
+    StartupWarmUps::systemBus().finish();
     m_settings = std::make_unique<VHSettingsMain>(nullptr, true);
     m_updater = std::make_unique<UpdateHelper>();
     m_ipc = std::make_unique<VHIPCThread>();
@@ -81,7 +80,7 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     sendHit(AnalyticsLibrary::ApplicationStart,
             QStringLiteral("%1 (%2)").arg(ApplicationIdentity::name).arg(startTab));
 
-    FontConfigWarmUp::finish();
+    StartupWarmUps::fontConfig().finish();
     m_component = std::make_unique<QQmlComponent>(m_engine.get(), QUrl(QStringLiteral("qrc:/main.qml")));
     m_root = m_component->create();
     if (m_root)

@@ -1,7 +1,6 @@
-#include "FontConfigWarmUp.h"
 #include "GuiSession.h"
 #include "QMLUpdatabilityEnums.h"
-#include "SystemBusWarmUp.h"
+#include "StartupWarmUps.h"
 #include "VHSettingsPrinter.h"
 #include "WindowModule.h"
 
@@ -19,8 +18,8 @@ extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint s
     // Loading the print system and asking it overlaps the window's start-up;
     // the printer settings, built first, wait for the answer.
     VHSettingsPrinter::prefetchPrinterOptions();
-    FontConfigWarmUp::start();
-    SystemBusWarmUp::start();
+    StartupWarmUps::fontConfig().start();
+    StartupWarmUps::systemBus().start();
     // Only QML documents use the type, and no engine exists before this point.
     QMLUpdatabilityEnums::registerQmlType();
 
