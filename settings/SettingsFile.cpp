@@ -114,9 +114,20 @@ QString path()
 
 QVariant read(const QString &key, const QVariant &fallback)
 {
-    if (refused(unusablePath(Access::Read)))
-        return fallback;
-    return open()->value(key, fallback);
+    return Snapshot().value(key, fallback);
+}
+
+Snapshot::Snapshot()
+{
+    if (!refused(unusablePath(Access::Read)))
+        m_settings = open();
+}
+
+Snapshot::~Snapshot() = default;
+
+QVariant Snapshot::value(const QString &key, const QVariant &fallback) const
+{
+    return m_settings ? m_settings->value(key, fallback) : fallback;
 }
 
 bool write(const QString &key, const QVariant &value)

@@ -79,26 +79,31 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
 
     clockRequests = ClockRequestQueue::shared();
 
+    // One opening of the file for the whole snapshot.
+    const SettingsFile::Snapshot file;
+    const auto stored = [&](const QString &settingKey, const QVariant &defaultValue) {
+        return file.value(settingsPath(settingKey), defaultValue);
+    };
     const QString empty;
-    settingLanguage = readSetting(KEY_LANGUAGE, empty).toString();
-    settingUnits = readSetting(KEY_UNITS, empty).toUInt();
-    settingKeyboardLayout = readSetting(KEY_KEYBOARD_LAYOUT, empty).toString();
-    settingDisplayBrightness = readSetting(KEY_DISPLAY_BRIGHTNESS, 7).toUInt();
-    settingDisplayDimming = readSetting(KEY_DISPLAY_DIMMING, 2).toInt();
-    settingDisplayPower = readSetting(KEY_DISPLAY_POWER, 11).toInt();
-    settingPrivacyAnalytics = readSetting(KEY_PRIVACY_ANALYTICS, true).toBool();
-    settingMountSharedFolder = readSetting(KEY_MOUNT_SHARED_FOLDER, false).toBool();
-    settingDateTime24Hour = readSetting(KEY_DATETIME_24HOUR, false).toBool();
-    settingDateTimeAuto = readSetting(KEY_DATETIME_AUTO, true).toBool();
-    settingDateFormat = readSetting(KEY_DATETIME_FORMAT, QStringLiteral("MM/dd/yy")).toString();
-    settingUpdateAutoCheck = readSetting(KEY_UPDATE_AUTOCHECK, true).toBool();
-    settingUpdateLastCheck = readSetting(KEY_UPDATE_LASTCHECK, empty).toString();
-    settingFirstBootApplication = readSetting(KEY_INIT_FIRSTBOOTAPP, false).toBool();
-    settingLockscreenAuto = readSetting(KEY_LOCK_AUTO, true).toBool();
-    settingZoomeLevel = readSetting(KEY_ZOOMLEVEL, 2).toUInt();
-    settingAppCollapsed = readSetting(KEY_APPCOLLAPSED, false).toBool();
-    settingFirstLaunchAppList = readSetting(KEY_FIRSTLAUNCHLIST, QStringList()).toStringList();
-    settingDoubleClickOpen = readSetting(KEY_DOUBLECLICK, false).toBool();
+    settingLanguage = stored(KEY_LANGUAGE, empty).toString();
+    settingUnits = stored(KEY_UNITS, empty).toUInt();
+    settingKeyboardLayout = stored(KEY_KEYBOARD_LAYOUT, empty).toString();
+    settingDisplayBrightness = stored(KEY_DISPLAY_BRIGHTNESS, 7).toUInt();
+    settingDisplayDimming = stored(KEY_DISPLAY_DIMMING, 2).toInt();
+    settingDisplayPower = stored(KEY_DISPLAY_POWER, 11).toInt();
+    settingPrivacyAnalytics = stored(KEY_PRIVACY_ANALYTICS, true).toBool();
+    settingMountSharedFolder = stored(KEY_MOUNT_SHARED_FOLDER, false).toBool();
+    settingDateTime24Hour = stored(KEY_DATETIME_24HOUR, false).toBool();
+    settingDateTimeAuto = stored(KEY_DATETIME_AUTO, true).toBool();
+    settingDateFormat = stored(KEY_DATETIME_FORMAT, QStringLiteral("MM/dd/yy")).toString();
+    settingUpdateAutoCheck = stored(KEY_UPDATE_AUTOCHECK, true).toBool();
+    settingUpdateLastCheck = stored(KEY_UPDATE_LASTCHECK, empty).toString();
+    settingFirstBootApplication = stored(KEY_INIT_FIRSTBOOTAPP, false).toBool();
+    settingLockscreenAuto = stored(KEY_LOCK_AUTO, true).toBool();
+    settingZoomeLevel = stored(KEY_ZOOMLEVEL, 2).toUInt();
+    settingAppCollapsed = stored(KEY_APPCOLLAPSED, false).toBool();
+    settingFirstLaunchAppList = stored(KEY_FIRSTLAUNCHLIST, QStringList()).toStringList();
+    settingDoubleClickOpen = stored(KEY_DOUBLECLICK, false).toBool();
 
     languagesComboBoxModel = getLanguageComboBoxModel();
     keyboardLanguagesComboBoxModel = getKeyboardLanguageComboBoxModel();
