@@ -49,14 +49,18 @@ UtilityDaemon::UtilityDaemon(const QString &backlightClassDir, const QString &st
 void UtilityDaemon::restore()
 {
     QString error;
-    if (!m_state.load(&error)) {
+    QStringList ignored;
+    const bool loaded = m_state.load(&error, &ignored);
+    for (const QString &warning : qAsConst(ignored))
+        qCWarning(lcUtilityd).noquote() << "state file:" << warning;
+    if (!loaded) {
         qCWarning(lcUtilityd) << "state file not loaded:" << error;
         return;
     }
-    const QJsonValue level = m_state.value(QStringLiteral("displayBrightness"));
-    if (!level.isDouble())
+    const QVariant level = m_state.value(QStringLiteral("displayBrightness"));
+    if (!level.isValid())
         return;
-    const int written = m_backlight.setLevel(quint32(level.toInt()), &error);
+    const int written = m_backlight.setLevel(level.toUInt(), &error);
     if (written < 0)
         qCWarning(lcUtilityd) << "stored brightness not restored:" << error;
     else
@@ -111,7 +115,7 @@ QDBusMessage UtilityDaemon::dispatch(const QDBusMessage &call)
     const QVariant argument = call.arguments().constFirst();
     if (call.member() == QLatin1String("setDisplayBrightness"))
         return setBrightness(call, argument.toUInt());
-    return storeValue(call, QLatin1String(method->stateKey), QJsonValue::fromVariant(argument));
+    return storeValue(call, QLatin1String(method->stateKey), argument);
 }
 
 QDBusMessage UtilityDaemon::setBrightness(const QDBusMessage &call, quint32 level)
@@ -125,12 +129,17 @@ QDBusMessage UtilityDaemon::setBrightness(const QDBusMessage &call, quint32 leve
     return storeValue(call, QStringLiteral("displayBrightness"), Backlight::clampLevel(level));
 }
 
-QDBusMessage UtilityDaemon::storeValue(const QDBusMessage &call, const QString &key, const QJsonValue &value)
+QDBusMessage UtilityDaemon::storeValue(const QDBusMessage &call, const QString &key, const QVariant &value)
 {
+    const QString refused = StateFile::refusal(key, value);
+    if (!refused.isEmpty())
+        return call.createErrorReply(QDBusError::InvalidArgs, call.member() + QLatin1Char(' ') + refused);
     QString error;
     if (!m_state.setValue(key, value, &error))
         return call.createErrorReply(QDBusError::Failed, error);
-    qCInfo(lcUtilityd).noquote() << key << "=" << value.toVariant().toString();
+    // The value quoted, so that control characters in a caller's text come
+    // out escaped.
+    qCInfo(lcUtilityd) << qUtf8Printable(key) << "=" << value.toString();
     return call.createReply();
 }
 

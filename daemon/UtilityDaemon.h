@@ -25,7 +25,8 @@ public:
 private:
     QDBusMessage dispatch(const QDBusMessage &call);
     QDBusMessage setBrightness(const QDBusMessage &call, quint32 level);
-    QDBusMessage storeValue(const QDBusMessage &call, const QString &key, const QJsonValue &value);
+    // Refuses a value the state does not take, with InvalidArgs.
+    QDBusMessage storeValue(const QDBusMessage &call, const QString &key, const QVariant &value);
     static qint32 readShipVariant();
 
     InterfaceDescription m_interface;

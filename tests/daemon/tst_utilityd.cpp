@@ -7,11 +7,13 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -23,6 +25,20 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The daemon's anonymous memory (heap and arenas), from the kernel's summary
+// of its mappings; -1 when it cannot be read.
+qint64 anonymousKiB(qint64 pid)
+{
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : rollup.readAll().split('\n')) {
+        if (line.startsWith("Anonymous:"))
+            return line.mid(10).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
 }
 
 void writeFile(const QString &path, const QByteArray &content)
@@ -108,6 +124,11 @@ private slots:
     void wrongArgumentTypesAreRejected();
     void unknownMembersAndInterfacesAreRejected_data();
     void unknownMembersAndInterfacesAreRejected();
+    void valuesOffTheirListsAreRefused_data();
+    void valuesOffTheirListsAreRefused();
+    void storedValuesOffTheirListsAreIgnored_data();
+    void storedValuesOffTheirListsAreIgnored();
+    void alternatingDateFormatsKeepMemoryFlat();
     void getShipReadsTheBootEnvironment_data();
     void getShipReadsTheBootEnvironment();
     void getShipGivesUpOnAHangingTool();
@@ -381,6 +402,100 @@ void TestUtilityd::unknownMembersAndInterfacesAreRejected()
     QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
     QCOMPARE(reply.errorName(), error);
     QCOMPARE(daemon.brightness(QStringLiteral("panel0")), QByteArray("0\n"));
+}
+
+void TestUtilityd::valuesOffTheirListsAreRefused_data()
+{
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QVariant>("argument");
+    QTest::addColumn<bool>("accepted");
+
+    const QString dim = QStringLiteral("setDisplayDimTime");
+    const QString format = QStringLiteral("setDateFormat");
+    QTest::newRow("dim time, Never") << dim << QVariant(11) << true;
+    QTest::newRow("dim time 12") << dim << QVariant(12) << false;
+    QTest::newRow("dim time, lowest int") << dim << QVariant(std::numeric_limits<int>::min()) << false;
+    QTest::newRow("power-off time -7") << "setDisplayPowerOffTime" << QVariant(-7) << false;
+    QTest::newRow("date format of 64 characters") << format << QVariant(QString(64, 'y')) << true;
+    QTest::newRow("date format of 65 characters") << format << QVariant(QString(65, 'y')) << false;
+    QTest::newRow("5 MB date format") << format << QVariant(QString(5000000, 'y')) << false;
+}
+
+void TestUtilityd::valuesOffTheirListsAreRefused()
+{
+    QFETCH(QString, member);
+    QFETCH(QVariant, argument);
+    QFETCH(bool, accepted);
+    Daemon daemon(*m_bus);
+    QVERIFY(daemon.start());
+
+    const QDBusMessage reply = call(member, {argument});
+    QCOMPARE(reply.type() == QDBusMessage::ReplyMessage, accepted);
+    QCOMPARE(QFile::exists(daemon.statePath()), accepted);
+    if (!accepted)
+        QCOMPARE(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    QCOMPARE(call(QStringLiteral("getShip")).type(), QDBusMessage::ReplyMessage);
+}
+
+void TestUtilityd::storedValuesOffTheirListsAreIgnored_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QJsonObject>("kept"); // the state once another value is set
+    QTest::addColumn<QString>("warning");  // the key warned about; empty for none
+
+    QTest::newRow("dim time off the list")
+        << QByteArray(R"({"displayBrightness": 3, "displayDimTime": 99999})")
+        << QJsonObject{{"displayBrightness", 3}} << "displayDimTime";
+    QTest::newRow("24-hour mode as text")
+        << QByteArray(R"({"twentyFourHourMode": "true"})") << QJsonObject{} << "twentyFourHourMode";
+    QTest::newRow("5 MB date format")
+        << "{\"dateFormat\": \"" + QByteArray(5000000, 'y') + "\", \"displayDimTime\": 4}"
+        << QJsonObject{{"displayDimTime", 4}} << "dateFormat";
+    QTest::newRow("keys of other writers")
+        << QByteArray(R"({"vendorNote": [1, "a"], "displayDimTime": 4})")
+        << QJsonObject{{"vendorNote", QJsonArray{1, "a"}}, {"displayDimTime", 4}} << QString();
+}
+
+void TestUtilityd::storedValuesOffTheirListsAreIgnored()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QJsonObject, kept);
+    QFETCH(QString, warning);
+    Daemon daemon(*m_bus);
+    writeFile(daemon.statePath(), stored);
+    QVERIFY(daemon.start());
+
+    QCOMPARE(call(QStringLiteral("setAutomaticUpdateCheck"), {false}).type(), QDBusMessage::ReplyMessage);
+    kept.insert(QStringLiteral("automaticUpdateCheck"), false);
+    QCOMPARE(daemon.state(), kept);
+    QCOMPARE(daemon.stop(), 0);
+    const QString log = QString::fromUtf8(daemon.process().readAllStandardError());
+    QVERIFY2(log.size() < 4096, qPrintable(log.left(4096)));
+    QVERIFY2(log.contains("state file: " + warning + " takes") != warning.isEmpty(), qPrintable(log));
+}
+
+void TestUtilityd::alternatingDateFormatsKeepMemoryFlat()
+{
+    Daemon daemon(*m_bus);
+    // A line a call: more than the unread pipe would hold.
+    daemon.process().setStandardErrorFile(QProcess::nullDevice());
+    QVERIFY(daemon.start());
+    const auto alternate = [this](int calls) {
+        for (int i = 0; i < calls; ++i) {
+            const QString format = i % 2 ? "MM/dd/yy" : "dd.MM.yy";
+            if (call(QStringLiteral("setDateFormat"), {format}).type() != QDBusMessage::ReplyMessage)
+                return false;
+        }
+        return true;
+    };
+
+    // The first calls fill the allocator's free lists and the bus buffers.
+    QVERIFY(alternate(1000));
+    const qint64 before = anonymousKiB(daemon.process().processId());
+    QVERIFY(before > 0);
+    QVERIFY(alternate(10000));
+    const qint64 grown = anonymousKiB(daemon.process().processId()) - before;
+    QVERIFY2(grown < 64, qPrintable(QStringLiteral("grew by %1 KiB").arg(grown)));
 }
 
 void TestUtilityd::getShipReadsTheBootEnvironment_data()
