@@ -43,6 +43,7 @@ public:
     QString userOptionsFile() const { return homeDir() + "/.cups/lpoptions"; }
     QString ppdPath() const { return m_dir.path() + "/tundrel.ppd"; }
     QByteArray errorLog() const;
+    qint64 processId() const { return m_cupsd.processId(); }
 
     // Replaces the user's defaults of the queue by the given "name=value" line.
     void writeUserOptions(const QByteArray &options) const;

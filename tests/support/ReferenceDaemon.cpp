@@ -24,7 +24,7 @@ ReferenceDaemon::ReferenceDaemon(const QString &program, const QString &busAddre
     }
     m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_daemon.start(program, {"--bus", busAddress, "--backlight-dir", m_dir.path() + "/backlight",
-                             "--state-file", m_dir.path() + "/state.json"});
+                             "--state-file", stateFile()});
     m_valid = m_daemon.waitForStarted();
     if (!m_valid)
         m_error = m_daemon.errorString();

@@ -21,6 +21,7 @@ public:
     QString errorString() const { return m_error; }
 
     QString backlightFile() const { return m_dir.path() + "/backlight/panel/brightness"; }
+    QString stateFile() const { return m_dir.path() + "/state.json"; }
     // The raw brightness the daemon last wrote, trimmed.
     QByteArray backlight() const;
 
