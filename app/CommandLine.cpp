@@ -63,8 +63,18 @@ int CommandLine::runConsole(int &argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     VHSettingsMain settings(nullptr, false);
+    // No event loop here: the daemon's answers to the settings core's
+    // construction are collected before the parser may exit (help, version).
+    settings.finishDaemonCalls();
     m_parser.process(app);
 
+    const int status = runCommands(settings);
+    settings.finishDaemonCalls();
+    return status;
+}
+
+int CommandLine::runCommands(VHSettingsMain &settings) const
+{
     if (m_parser.isSet(kList)) {
         if (const int status = list())
             return status;

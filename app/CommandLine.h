@@ -22,6 +22,7 @@ public:
     int runConsole(int &argc, char **argv);
 
 private:
+    int runCommands(VHSettingsMain &settings) const;
     int list() const;
     int get(VHSettingsMain &settings) const;
     int set(VHSettingsMain &settings) const;

@@ -1,8 +1,6 @@
 #include "VHSettingsMain.h"
 
 #include "AnalyticsLibrary.h"
-#include "ApplicationIdentity.h"
-#include "BoundedCommand.h"
 #include "ClockRequestQueue.h"
 #include "DeviceInfo.h"
 #include "KeyboardEnvFile.h"
@@ -12,18 +10,17 @@
 #include "SocketServerGuard.h"
 #include "TabRequestDecoder.h"
 #include "UtilityDaemonClient.h"
-#include "UtilitydNames.h"
 #include "VHSettingsAboutInfoFields.h"
 #include "VHSettingsCatalogue.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusReply>
 #include <QDebug>
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QThreadPool>
 #include <QUuid>
 
 #include <stdexcept>
@@ -71,8 +68,8 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     , KEY_DOUBLECLICK(QLatin1String(SettingsKeys::doubleClickOpen))
     , KEY_FIRSTLAUNCHLIST(QLatin1String(SettingsKeys::appFirstLaunchList))
     , localeLanguages(nullptr)
-    , utilityDaemon(QLatin1String(UtilitydNames::service), QLatin1String(UtilitydNames::objectPath),
-                    QLatin1String(UtilitydNames::interfaceName), QDBusConnection::systemBus())
+    , daemonCalls(QDBusConnection::systemBus())
+    , shipVariant(daemonCalls)
 {
     if (startServer)
         startLocalServer();
@@ -108,9 +105,8 @@ VHSettingsMain::VHSettingsMain(QObject *parent, bool startServer)
     languagesComboBoxModel = getLanguageComboBoxModel();
     keyboardLanguagesComboBoxModel = getKeyboardLanguageComboBoxModel();
 
-    // The boot-loader fallback waits for a child process and only the
-    // window shows the flag, so it runs when the flag is first read.
-    militaryShipped = daemonSaysMilitaryShipped();
+    connect(&shipVariant, &ShipVariant::militaryChanged, this, &VHSettingsMain::isMilitaryShippedChanged);
+    shipVariant.ask();
 
     analyticsSessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
@@ -136,7 +132,9 @@ bool VHSettingsMain::writeSetting(const QString &settingKey, QVariant settingVal
     if (!stored)
         qCWarning(lcSettings) << "could not write" << settingKey << "to" << SettingsFile::path();
 
-    callUtilityDaemon(settingKey, settingValue);
+    const UtilityDaemonClient::Call call = UtilityDaemonClient::callForSetting(settingKey, settingValue);
+    if (!call.method.isEmpty())
+        daemonCalls.send(call);
     return stored;
 }
 
@@ -169,49 +167,21 @@ void VHSettingsMain::sendAnalyticHit(QString settingName, QVariant newValue)
     AnalyticsLibrary::sendAnalyticHit(AnalyticsLibrary::SettingChange, hit);
 }
 
-void VHSettingsMain::callUtilityDaemon(const QString &settingKey, const QVariant &settingValue)
-{
-    const UtilityDaemonClient::Call call = UtilityDaemonClient::callForSetting(settingKey, settingValue);
-    if (call.method.isEmpty())
-        return;
-    const QDBusMessage reply
-        = utilityDaemon.callWithArgumentList(QDBus::AutoDetect, call.method, {call.argument});
-    if (reply.type() == QDBusMessage::ErrorMessage)
-        qDebug() << call.errorText << QDBusError(reply);
-}
-
 bool VHSettingsMain::isMilitaryShipped()
 {
-    if (const std::optional<bool> answer = daemonSaysMilitaryShipped())
-        return *answer;
-    return bootloaderSaysMilitaryShipped();
+    shipVariant.ask();
+    return cachedIsMilitaryShipped();
 }
 
 bool VHSettingsMain::cachedIsMilitaryShipped()
 {
-    if (!militaryShipped)
-        militaryShipped = bootloaderSaysMilitaryShipped();
-    return *militaryShipped;
+    shipVariant.want();
+    return shipVariant.isMilitary();
 }
 
-std::optional<bool> VHSettingsMain::daemonSaysMilitaryShipped()
+void VHSettingsMain::finishDaemonCalls()
 {
-    const QDBusReply<qint32> reply = utilityDaemon.call(QStringLiteral("getShip"));
-    if (reply.isValid())
-        return reply.value() == UtilityDaemonClient::militaryShipVariant;
-
-    qDebug() << UtilityDaemonClient::getShipErrorText << reply.error();
-    return std::nullopt;
-}
-
-bool VHSettingsMain::bootloaderSaysMilitaryShipped()
-{
-    QByteArray output = BoundedCommand::run(newBootloaderProcess(), QStringLiteral("fw_printenv"),
-                                            {QStringLiteral("-n"), QStringLiteral("vhShip")});
-    const int nul = output.indexOf('\0');
-    if (nul >= 0)
-        output.truncate(nul);
-    return output.trimmed().toInt() == UtilityDaemonClient::militaryShipVariant;
+    daemonCalls.finishPending();
 }
 
 void VHSettingsMain::setTime(QString minutes, QString hours)
@@ -222,7 +192,6 @@ void VHSettingsMain::setTime(QString minutes, QString hours)
 void VHSettingsMain::setDate(QString year, QString month, QString day)
 {
     clockRequests->run({QStringLiteral("set-time"), QStringLiteral("%1-%2-%3").arg(year, month, day)});
-    clockRequests->waitForIdle(BoundedCommand::defaultWaitMsecs);
 }
 
 void VHSettingsMain::setAutoTime(bool enabled)
@@ -259,28 +228,7 @@ void VHSettingsMain::setKeyboardLanguage(int layoutIndex)
 
 QString VHSettingsMain::getAboutInfo(int field)
 {
-    if (field == VHSettingsAboutInfoFields::VERSION_NUMBERS)
-        return ApplicationIdentity::version;
-    const DeviceInfo::Command command = DeviceInfo::commandFor(field);
-    if (command.program.isEmpty())
-        return QString();
-
-    return QString::fromUtf8(BoundedCommand::run(newBootloaderProcess(), command.program, command.arguments));
-}
-
-QProcess *VHSettingsMain::newBootloaderProcess()
-{
-    // Free the previous query's process object instead of keeping one per
-    // call; one that is still running is freed when it ends.
-    if (bootloaderProcess) {
-        if (bootloaderProcess->state() == QProcess::NotRunning)
-            delete bootloaderProcess;
-        else
-            connect(bootloaderProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
-                    bootloaderProcess, &QObject::deleteLater);
-    }
-    bootloaderProcess = new QProcess(this);
-    return bootloaderProcess;
+    return aboutInfo.text(field);
 }
 
 QStringList VHSettingsMain::formatOffsets()
@@ -291,11 +239,14 @@ QStringList VHSettingsMain::formatOffsets()
 void VHSettingsMain::resetSupplyCalibration()
 {
     // fw_setenv locks the environment for its read-modify-write, so the
-    // three runs may overlap without losing a removal.
-    for (const char *name : {"supplyTrans", "cutterTrans", "supplyRefl"}) {
-        if (!QProcess::startDetached(QStringLiteral("fw_setenv"), {QString::fromLatin1(name)}))
-            qCWarning(lcSettings) << "cannot start fw_setenv to remove" << name;
-    }
+    // three runs may overlap without losing a removal. Starting a detached
+    // process waits for its first fork, so it is done off the GUI thread.
+    QThreadPool::globalInstance()->start([] {
+        for (const char *name : {"supplyTrans", "cutterTrans", "supplyRefl"}) {
+            if (!QProcess::startDetached(QStringLiteral("fw_setenv"), {QString::fromLatin1(name)}))
+                qCWarning(lcSettings) << "cannot start fw_setenv to remove" << name;
+        }
+    });
 }
 
 void VHSettingsMain::startLocalServer()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDBusInterface>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -8,14 +7,15 @@
 #include <QVariant>
 
 #include <memory>
-#include <optional>
 
+#include "AboutInfo.h"
+#include "ShipVariant.h"
+#include "UtilityDaemonCalls.h"
 #include "VHLocaleLanguages.h"
 
 class ClockRequestQueue;
 class QLocalServer;
 class QLocalSocket;
-class QProcess;
 class SocketServerGuard;
 
 // The settings core: reads and writes the catalogue's keys in the per-user
@@ -90,6 +90,10 @@ class VHSettingsMain : public QObject
     Q_PROPERTY(QStringList keyboardLanguagesComboBoxModel READ getKeyboardLanguagesComboBoxModel NOTIFY
                    keyboardLanguagesComboBoxModelChanged)
     Q_PROPERTY(bool isMilitaryShipped READ cachedIsMilitaryShipped NOTIFY isMilitaryShippedChanged)
+    // What the utility daemon and the system's tools answer arrives later;
+    // these say when (the window never waits for them).
+    Q_PROPERTY(ShipVariant *shipVariant READ getShipVariant CONSTANT)
+    Q_PROPERTY(AboutInfo *aboutInfo READ getAboutInfoTexts CONSTANT)
 
 public:
     explicit VHSettingsMain(QObject *parent = nullptr, bool startServer = false);
@@ -151,7 +155,14 @@ public:
     QStringList getSettingFirstLaunchAppList() const { return settingFirstLaunchAppList; }
     QStringList getLanguagesComboBoxModel() const { return languagesComboBoxModel; }
     QStringList getKeyboardLanguagesComboBoxModel() const { return keyboardLanguagesComboBoxModel; }
+    // Answers what is known; false until the shipping variant is known.
     bool cachedIsMilitaryShipped();
+    ShipVariant *getShipVariant() { return &shipVariant; }
+    AboutInfo *getAboutInfoTexts() { return &aboutInfo; }
+
+    // Daemon calls are not waited for; a caller without an event loop (the
+    // command line) collects their replies here, each within its time-out.
+    void finishDaemonCalls();
 
 signals:
     void settingLanguageChanged(QString settingLanguage);
@@ -189,6 +200,8 @@ public slots:
     int getLanguageIndex();
     QStringList getLanguageComboBoxModel();
     QStringList getKeyboardLanguageComboBoxModel();
+    // These three answer what is known now and never wait: a value still
+    // unknown is asked for and arrives through aboutInfo or shipVariant.
     QString getAboutInfo(int field);
     QStringList formatOffsets();
     bool isMilitaryShipped();
@@ -202,10 +215,6 @@ private slots:
 private:
     Q_DISABLE_COPY(VHSettingsMain)
 
-    void callUtilityDaemon(const QString &settingKey, const QVariant &settingValue);
-    QProcess *newBootloaderProcess();
-    std::optional<bool> daemonSaysMilitaryShipped();
-    bool bootloaderSaysMilitaryShipped();
     void startLocalServer();
 
 
@@ -259,16 +268,14 @@ private:
     QStringList settingFirstLaunchAppList;
     QStringList languagesComboBoxModel;
     QStringList keyboardLanguagesComboBoxModel;
-    // Empty until known: the boot-loader fallback runs on first use only.
-    std::optional<bool> militaryShipped;
-
     QString analyticsSessionId;
-    QProcess *bootloaderProcess = nullptr;
     VHLocaleLanguages localeLanguages;
     // Shared with the time-zone helper of the window, so requests keep their order.
     std::shared_ptr<ClockRequestQueue> clockRequests;
     QLocalServer *localServer = nullptr;
     QPointer<QLocalSocket> currentClient;
     SocketServerGuard *serverGuard = nullptr;
-    QDBusInterface utilityDaemon;
+    UtilityDaemonCalls daemonCalls;
+    ShipVariant shipVariant;
+    AboutInfo aboutInfo;
 };

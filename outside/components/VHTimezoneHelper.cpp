@@ -10,10 +10,6 @@ namespace {
 
 const QString kUtc = QStringLiteral("UTC");
 
-// A zone change may take the tool a moment; the page reads the clock again
-// right after, so wait for it as long as any other bounded tool call.
-constexpr int kSetTimezoneWaitMsecs = 500;
-
 // zone.tab has one line per country and zone, so every country's own city
 // names are there (zone1970.tab folds countries together since 1970).
 const QString kZoneTable = QStringLiteral("/usr/share/zoneinfo/zone.tab");
@@ -48,6 +44,7 @@ VHTimezoneHelper::VHTimezoneHelper(QObject *parent)
     , m_clockRequests(ClockRequestQueue::shared())
 {
     m_current = systemTimezone();
+    connect(m_clockRequests.get(), &ClockRequestQueue::idle, this, &VHTimezoneHelper::requestsRan);
 }
 
 VHTimezoneHelper::~VHTimezoneHelper() = default;
@@ -72,11 +69,14 @@ void VHTimezoneHelper::setTimezone(const QString &zone)
         return;
     }
     m_clockRequests->run({QStringLiteral("set-timezone"), zone});
-    m_clockRequests->waitForIdle(kSetTimezoneWaitMsecs);
+}
 
+void VHTimezoneHelper::requestsRan()
+{
     const QString current = systemTimezone();
     if (current != m_current) {
         m_current = current;
         emit currentTimezoneChanged();
     }
+    emit clockRequestsDone();
 }

@@ -10,7 +10,8 @@ class ClockRequestQueue;
 
 // The time zones a user can choose, the zone the system is in, and the
 // change of zone through timedatectl. The change goes through the program's
-// one clock request queue, so a clock change made right after it follows it.
+// one clock request queue, so a clock change made right after it follows it;
+// the zone is read again once the queue has run it.
 class VHTimezoneHelper : public QObject
 {
     Q_OBJECT
@@ -30,9 +31,12 @@ public slots:
 
 signals:
     void currentTimezoneChanged();
+    // Every clock or zone change asked for so far has been carried out.
+    void clockRequestsDone();
 
 private:
     QString systemTimezone() const;
+    void requestsRan();
 
     QStringList m_zones;
     QString m_current;

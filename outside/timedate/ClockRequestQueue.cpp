@@ -1,7 +1,5 @@
 #include "ClockRequestQueue.h"
 
-#include <QDeadlineTimer>
-
 std::shared_ptr<ClockRequestQueue> ClockRequestQueue::shared()
 {
     // Weak, so the queue and its process go with the last user (the settings
@@ -22,10 +20,10 @@ ClockRequestQueue::ClockRequestQueue()
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_process.setStandardErrorFile(QProcess::nullDevice());
     connect(&m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
-            &ClockRequestQueue::startNext);
+            &ClockRequestQueue::runEnded);
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            startNext();
+            runEnded();
     });
 }
 
@@ -58,18 +56,9 @@ bool ClockRequestQueue::isIdle() const
     return m_pending.isEmpty() && m_process.state() == QProcess::NotRunning;
 }
 
-bool ClockRequestQueue::waitForIdle(int msecs)
+void ClockRequestQueue::runEnded()
 {
-    QDeadlineTimer deadline(msecs);
-    while (!isIdle()) {
-        if (deadline.hasExpired())
-            return false;
-        if (m_process.state() == QProcess::NotRunning) {
-            startNext();
-            continue;
-        }
-        // finished() is emitted inside the wait, which starts the next run.
-        m_process.waitForFinished(int(deadline.remainingTime()));
-    }
-    return true;
+    startNext();
+    if (isIdle())
+        emit idle();
 }

@@ -13,7 +13,8 @@
 //
 // Everything in a program that changes the clock or the time zone goes
 // through the one queue that shared() hands out, so a zone change and a time
-// change made right after it reach the tool in that order.
+// change made right after it reach the tool in that order. Nobody waits for
+// the tool: idle() says when every request so far has run.
 class ClockRequestQueue : public QObject
 {
     Q_OBJECT
@@ -24,13 +25,15 @@ public:
     ~ClockRequestQueue() override;
 
     void run(const QStringList &arguments);
-    // Waits until every request so far has run, at most `msecs`.
-    bool waitForIdle(int msecs);
     bool isIdle() const;
+
+signals:
+    void idle();
 
 private:
     ClockRequestQueue();
     void startNext();
+    void runEnded();
 
     QProcess m_process;
     QQueue<QStringList> m_pending;

@@ -78,15 +78,58 @@ Window {
         if (loader.item)
             loader.item.display = true
         else
-            loader.buildNow()
-        console.debug(windowLog, "showing tab", tab, "page", loader.item.objectName)
+            loader.active = true // built next, ahead of the queue; shown when built
+        console.debug(windowLog, "showing tab", tab, "page", loader.pageName)
+    }
+
+    // After the first frame, the dialogs (which the pages open) and then the
+    // pages are built one at a time, each in slices between frames, so that
+    // a tap is answered at once.
+    property var buildQueue: []
+    property Item queuedBuild: null
+
+    function buildNext() {
+        while (buildQueue.length > 0) {
+            var loader = buildQueue.shift()
+            if (!loader.active) {
+                queuedBuild = loader
+                loader.active = true
+                return
+            }
+        }
+        queuedBuild = null
+    }
+
+    function built(loader) {
+        if (loader === queuedBuild)
+            buildNext()
+    }
+
+    function entryIndex(tab) {
+        for (var i = 0; i < sidebarModel.count; ++i) {
+            if (sidebarModel.get(i).sideBarEnum === tab)
+                return i
+        }
+        return -1
+    }
+
+    // A military device must never show Networking, not even for a moment,
+    // so its entry stays hidden until the shipping variant is known.
+    function placeNetworkingEntry() {
+        var military = SettingsMain.isMilitaryShipped
+        var index = entryIndex(VHSettingsTabEnums.NETWORKING)
+        if (index < 0)
+            return
+        if (military)
+            sidebarModel.remove(index)
+        else
+            sidebarModel.setProperty(index, "display", SettingsMain.shipVariant.known)
     }
 
     function removeEntries() {
-        if (SettingsMain.isMilitaryShipped)
-            sidebarModel.remove(6)
+        placeNetworkingEntry()
         if (VHQmlCommonDefines.isVeskMax)
-            sidebarModel.remove(4)
+            sidebarModel.remove(entryIndex(VHSettingsTabEnums.PRINTER_ADVANCED))
     }
 
     visible: true
@@ -103,13 +146,30 @@ Window {
     Component.onCompleted: removeEntries()
     onPagesReadyChanged: console.debug(startupLog, "all pages built")
     // The moment the user first sees the window; start-up is measured to it.
-    onFirstFrameShownChanged: console.debug(startupLog, "first frame")
+    onFirstFrameShownChanged: {
+        console.debug(startupLog, "first frame")
+        buildQueue = dialogLoaders.concat([loaderPrinterPresets, loaderGeneral, loaderDateTime,
+                                           loaderNetworking, loaderUpdates, loaderLanguages,
+                                           loaderUsers, loaderPrinter, loaderPrinterAlignment,
+                                           loaderAbout, loaderPrinterAdvanced])
+        buildNext()
+    }
 
     Connections {
         target: SettingsMain
         function onTabEnumChanged(tabEnum) {
             if (mainWindow.currentTab !== tabEnum)
                 mainWindow.currentTab = tabEnum
+        }
+        function onIsMilitaryShippedChanged() {
+            mainWindow.placeNetworkingEntry()
+        }
+    }
+
+    Connections {
+        target: SettingsMain.shipVariant
+        function onKnownChanged() {
+            mainWindow.placeNetworkingEntry()
         }
     }
 
@@ -150,7 +210,6 @@ Window {
         width: parent.width - x
         height: parent.height - y
 
-        // Built in this order; the printer pages read the presets page.
         PageLoader {
             id: loaderPrinterPresets
             tab: VHSettingsTabEnums.PRINTER_PRESETS

@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
 
 namespace PageActions {
 
@@ -26,6 +28,18 @@ void scrollTo(QQuickItem *item)
         page->setProperty("contentY", qBound(0.0, top - (page->height() - item->height()) / 2, most));
         return;
     }
+}
+
+void drag(QQuickWindow *window, QQuickItem *slider, qreal x)
+{
+    scrollTo(slider);
+    auto *handle = slider->property("handle").value<QQuickItem *>();
+    const QPoint from = handle->mapToScene(QPointF(handle->width() / 2, handle->height() / 2)).toPoint();
+    const QPoint to = slider->mapToScene(QPointF(x, slider->height() / 2)).toPoint();
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, from);
+    for (int step = 1; step <= 10; ++step)
+        QTest::mouseMove(window, from + (to - from) * step / 10);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, to);
 }
 
 QList<QPair<QString, QString>> settingHits()

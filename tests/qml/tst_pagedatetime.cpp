@@ -1,3 +1,4 @@
+#include "ClockRequestQueue.h"
 #include "FakeTool.h"
 #include "GuiSession.h"
 #include "PageActions.h"
@@ -50,8 +51,10 @@ class TestPageDateTime : public QObject
     }
 
     // Waits until the clock refresh has shown the clock again.
+    // Waits until timedatectl has run every request and the page has read the clock again.
     static void waitForRefresh(const SettingsWindow &w)
     {
+        QTRY_VERIFY(ClockRequestQueue::shared()->isIdle());
         QObject *timer = w.item("pageDateTime")->findChild<QObject *>("clockRefresh");
         QVERIFY(timer);
         QTRY_VERIFY(!timer->property("running").toBool());

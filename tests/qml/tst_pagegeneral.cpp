@@ -34,19 +34,6 @@ class TestPageGeneral : public QObject
         QTRY_COMPARE(w.item("pageGeneral")->opacity(), 1.0);
     }
 
-    // Drags the slider's handle from its place to x (in slider coordinates).
-    static void drag(const SettingsWindow &w, QQuickItem *slider, qreal x)
-    {
-        PageActions::scrollTo(slider);
-        auto *handle = slider->property("handle").value<QQuickItem *>();
-        const QPoint from = handle->mapToScene(QPointF(handle->width() / 2, handle->height() / 2)).toPoint();
-        const QPoint to = slider->mapToScene(QPointF(x, slider->height() / 2)).toPoint();
-        QTest::mousePress(w.window(), Qt::LeftButton, Qt::NoModifier, from);
-        for (int step = 1; step <= 10; ++step)
-            QTest::mouseMove(w.window(), from + (to - from) * step / 10);
-        QTest::mouseRelease(w.window(), Qt::LeftButton, Qt::NoModifier, to);
-    }
-
     static void tapSwitch(const SettingsWindow &w, const char *name)
     {
         QQuickItem *control = w.item(QString::fromLatin1(name));
@@ -135,15 +122,15 @@ private slots:
         QCOMPARE(slider->property("value").toInt(), 7);
 
         // Dragged far past either end, it stops at 1 and 9.
-        drag(w, slider, -400);
+        PageActions::drag(w.window(), slider, -400);
         QCOMPARE(slider->property("value").toReal(), 1.0);
         QCOMPARE(stored("display/brightnessLevel").toInt(), 1);
-        QCOMPARE(m_daemon->backlight(), QByteArray("10"));
+        QTRY_COMPARE(m_daemon->backlight(), QByteArray("10"));
 
-        drag(w, slider, slider->width() - 1);
+        PageActions::drag(w.window(), slider, slider->width() - 1);
         QCOMPARE(slider->property("value").toReal(), 9.0);
         QCOMPARE(stored("display/brightnessLevel").toInt(), 9);
-        QCOMPARE(m_daemon->backlight(), QByteArray("90"));
+        QTRY_COMPARE(m_daemon->backlight(), QByteArray("90"));
 
         const Hits hits = PageActions::settingHits();
         QVERIFY(!hits.isEmpty());

@@ -89,7 +89,7 @@ private slots:
         QVERIFY(w.window());
         QCOMPARE(w.window()->size(), QSize(1024, 545));
         QCOMPARE(w.window()->property("isDualColor").toBool(), tundrel);
-        QCOMPARE(sidebar(w).size(), veskMax ? 10 : 11);
+        QTRY_COMPARE(sidebar(w).size(), veskMax ? 10 : 11);
         // Every page once, so that their bindings are all evaluated shown.
         for (int tab = 0; tab <= 10; ++tab)
             w.showTab(tab);

@@ -1,3 +1,4 @@
+#include "ClockRequestQueue.h"
 #include "FakeTool.h"
 #include "TestHome.h"
 #include "VHSettingsMain.h"
@@ -60,20 +61,6 @@ private slots:
         QVERIFY(!QFile::exists(home.settingsFile()));
     }
 
-    void dateWaitsForTheToolAtMostHalfASecond()
-    {
-        TestHome home;
-        FakeTools tools;
-        tools.add("timedatectl", "sleep 3");
-        VHSettingsMain settings;
-
-        QElapsedTimer timer;
-        timer.start();
-        settings.setDate("2024", "3", "9");
-        const qint64 elapsed = timer.elapsed();
-        QVERIFY2(elapsed >= 450 && elapsed < 1500, QByteArray::number(elapsed));
-    }
-
     void requestWhileARunIsGoingIsCarriedOutAfterIt()
     {
         TestHome home;
@@ -84,12 +71,12 @@ private slots:
                                      + tools.logFile("timedatectl").toUtf8() + "'");
         VHSettingsMain settings;
 
-        settings.setDate("2024", "3", "9");
         QElapsedTimer timer;
         timer.start();
+        settings.setDate("2024", "3", "9");
         settings.setTime("14", "5");
         settings.setAutoTime(false);
-        QVERIFY2(timer.elapsed() < 100, "queued requests must not block the caller");
+        QVERIFY2(timer.elapsed() < 100, "no request may block the caller");
 
         QTRY_COMPARE_WITH_TIMEOUT(eventLog(tools).size(), 6, 5000);
         const QString sep = QString(QChar(0x1f));
@@ -107,6 +94,7 @@ private slots:
         VHSettingsMain settings;
         settings.setTime("1", "2");
         settings.setDate("2024", "1", "1");
+        QTRY_VERIFY(ClockRequestQueue::shared()->isIdle());
 
         tools.add("timedatectl");
         settings.setAutoTime(true);

@@ -56,7 +56,7 @@ private slots:
     {
         const QMetaObject *mo = m_settings->metaObject();
         QCOMPARE(QString(mo->className()), QString("VHSettingsMain"));
-        QCOMPARE(mo->propertyCount() - mo->propertyOffset(), 50);
+        QCOMPARE(mo->propertyCount() - mo->propertyOffset(), 52);
 
         const QStringList constants{"GROUP_LOCALE",           "GROUP_DISPLAY",
                                     "GROUP_PRIVACY",          "GROUP_DATETIME",
@@ -141,6 +141,14 @@ private slots:
             QCOMPARE(QString(p.notifySignal().name()), cached.at(i).first + "Changed");
             QCOMPARE(p.notifySignal().parameterNames(), QList<QByteArray>{cached.at(i).first.toUtf8()});
             QCOMPARE(p.notifySignal().parameterType(0), cached.at(i).second);
+        }
+
+        // After them, the objects through which late answers arrive.
+        for (const char *name : {"shipVariant", "aboutInfo"}) {
+            const QMetaProperty p = mo->property(mo->propertyOffset() + 50 + (name[0] == 'a'));
+            QCOMPARE(p.name(), name);
+            QVERIFY(p.isConstant() && !p.isWritable());
+            QVERIFY(p.read(m_settings.get()).value<QObject *>());
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 
 namespace {
 
@@ -46,4 +47,12 @@ QByteArray ReferenceDaemon::backlight() const
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll().trimmed();
+}
+
+QJsonObject ReferenceDaemon::state() const
+{
+    QFile file(m_dir.path() + "/state.json");
+    if (!file.open(QIODevice::ReadOnly))
+        return QJsonObject();
+    return QJsonDocument::fromJson(file.readAll()).object();
 }

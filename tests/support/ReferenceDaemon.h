@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -19,6 +20,10 @@ public:
     // Started; the caller waits for its bus name.
     bool isValid() const { return m_valid; }
     QString errorString() const { return m_error; }
+
+    qint64 processId() const { return m_daemon.processId(); }
+    // The daemon's state file as it stands, empty when unreadable.
+    QJsonObject state() const;
 
     QString backlightFile() const { return m_dir.path() + "/backlight/panel/brightness"; }
     QString stateFile() const { return m_dir.path() + "/state.json"; }

@@ -1,30 +1,27 @@
 import QtQuick 2.10
 
-// Builds one page of the window. Pages are built in the frames right after
-// the window's first one, so that the window shows at once; a page that is
-// asked for before it is built is built on the spot. The page's document is
-// only read then, too.
+// Builds one page of the window. The start page is built with the window;
+// the others are built one after another once the window shows (see
+// MainContainer), in slices between frames. The page's document is only
+// read then, too.
 Loader {
     // The page's tab number, and its document under Pages/.
     property int tab
     property string document
-
-    function buildNow() {
-        asynchronous = false
-        active = true
-    }
+    // "PageGeneral" is reached as pageGeneral.
+    readonly property string pageName: document.charAt(0).toLowerCase() + document.slice(1)
 
     anchors.fill: parent
     // The page fading in lies above the one fading out, which must not
     // take the taps meant for the new one.
     z: mainWindow.shownTab === tab ? 1 : 0
-    asynchronous: true
-    // Nothing but the start page competes with the window's first frame.
-    active: mainWindow.firstFrameShown
+    // Before the first frame the start page is built at once; it is part of it.
+    asynchronous: mainWindow.firstFrameShown
+    active: false
     source: "../Pages/" + document + ".qml"
     onLoaded: {
-        // "PageGeneral" is reached as pageGeneral.
-        item.objectName = document.charAt(0).toLowerCase() + document.slice(1)
+        item.objectName = pageName
         item.display = mainWindow.shownTab === tab
+        mainWindow.built(this)
     }
 }

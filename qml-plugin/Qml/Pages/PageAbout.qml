@@ -7,14 +7,15 @@ import "../Models"
 
 // What the device is: model, serial number, regulatory identifiers,
 // versions, storage, network addresses, head offsets and, on the Tundrel,
-// the sensor calibration. Read once when the window is created.
+// the sensor calibration. Read once when the page is built; each value
+// shows as its tool answers.
 SettingsPage {
     id: page
 
-    property var rows: []
+    readonly property var rows: readRows()
 
     function info(field) {
-        return SettingsMain.getAboutInfo(field)
+        return SettingsMain.aboutInfo.texts[field]
     }
 
     // "v" and the first three parts of the software version.
@@ -63,13 +64,9 @@ SettingsPage {
         return list
     }
 
-    property string softwareVersionText
-    readonly property string versionLine: softwareVersionText + ", FW " + VHIPCThread.firmwareVersion
+    readonly property string versionLine: softwareVersion() + ", FW " + VHIPCThread.firmwareVersion
 
-    Component.onCompleted: {
-        softwareVersionText = softwareVersion()
-        rows = readRows()
-    }
+    Component.onCompleted: SettingsMain.aboutInfo.read()
 
     ModelDeviceIdentity {
         id: identity

@@ -59,6 +59,16 @@ SettingsPage {
         showClock()
     }
 
+    // The clock and zone change once timedatectl has run; show them then.
+    Connections {
+        target: VHTimezoneHelper
+        function onClockRequestsDone() {
+            // The JS clock caches the zone's offset.
+            Date.timeZoneUpdated()
+            refresh.start()
+        }
+    }
+
     Timer {
         id: refresh
         objectName: "clockRefresh"
@@ -97,9 +107,6 @@ SettingsPage {
                 onActivated: {
                     var zone = textAt(index)
                     VHTimezoneHelper.setTimezone(zone)
-                    // The JS clock caches the zone's offset.
-                    Date.timeZoneUpdated()
-                    refresh.start()
                     SettingsMain.sendAnalyticHit("TimeZone", zone)
                 }
             }
@@ -132,8 +139,6 @@ SettingsPage {
                     page.autoTime = !page.autoTime
                     SettingsMain.setAutoTime(page.autoTime)
                     SettingsMain.setSetting(SettingsMain.KEY_DATETIME_AUTO, checked)
-                    if (!page.autoTime)
-                        refresh.start()
                     SettingsMain.sendAnalyticHit("AutoDateTime", checked)
                 }
             }
@@ -156,7 +161,6 @@ SettingsPage {
                     model: page.twentyFourHour ? page.hours24 : page.hours12
                     onActivated: {
                         page.setBoxTime()
-                        refresh.start()
                         SettingsMain.sendAnalyticHit("Hour", currentText)
                     }
                 }
@@ -168,7 +172,6 @@ SettingsPage {
                     model: page.numbers(0, 59, true)
                     onActivated: {
                         SettingsMain.setTime(String(page.boxHour()), textAt(index))
-                        refresh.start()
                         SettingsMain.sendAnalyticHit("Minutes", textAt(index))
                     }
                 }
@@ -185,7 +188,6 @@ SettingsPage {
                             SettingsMain.setTime(String(hour - 12), String(now.getMinutes()))
                         else if (index === 1 && hour < 12)
                             SettingsMain.setTime(String(hour + 12), String(now.getMinutes()))
-                        refresh.start()
                         SettingsMain.sendAnalyticHit("AM/PM", textAt(index))
                     }
                 }
@@ -206,7 +208,6 @@ SettingsPage {
                         SettingsMain.setDate(String(now.getFullYear()), String(index + 1),
                                              String(now.getDate()))
                         page.setBoxTime()
-                        refresh.start()
                         SettingsMain.sendAnalyticHit("Month", textAt(index))
                     }
                 }
@@ -221,7 +222,6 @@ SettingsPage {
                         SettingsMain.setDate(String(now.getFullYear()), String(now.getMonth() + 1),
                                              textAt(index))
                         page.setBoxTime()
-                        refresh.start()
                         SettingsMain.sendAnalyticHit("Day", textAt(index))
                     }
                 }
@@ -236,7 +236,6 @@ SettingsPage {
                         SettingsMain.setDate(textAt(index), String(now.getMonth() + 1),
                                              String(now.getDate()))
                         page.setBoxTime()
-                        refresh.start()
                         SettingsMain.sendAnalyticHit("Year", textAt(index))
                     }
                 }
