@@ -58,7 +58,6 @@ signals:
 
 private slots:
     void scheduleRefresh();
-    void refresh();
     void requestScan();
     void onDeviceStateChanged(uint newState, uint oldState, uint reason);
 
@@ -71,10 +70,6 @@ private:
         int strength = 0;
         QString keyManagement;
     };
-
-    void watchDevice(const QString &device);
-    QList<AccessPoint> readAccessPoints() const;
-    QVariantMap readConnected(uint state) const;
     struct Profile
     {
         QString path;
@@ -82,14 +77,29 @@ private:
         QString uuid;
     };
 
+    void refresh();
+    // The device's state, connected network and access points; no device
+    // while the radio is off.
+    void readDevice(const QString &device);
+    void watchDevice(const QString &device);
+    // The device's connected network; none without a device.
+    void readConnected(const QString &device, uint state,
+                       const NetworkManagerBus::Answer<const QVariantMap &> &done);
+    void readConnectedPoint(const QString &active, const QString &pointPath, uint state,
+                            const NetworkManagerBus::Answer<const QVariantMap &> &done);
+    // Reads the access points one by one, then publishes them.
+    void readAccessPoints(QStringList paths, const QList<AccessPoint> &found);
     // The saved Wi-Fi profiles, and the paths of those of one network.
-    QList<Profile> savedProfiles() const;
-    QStringList savedConnections(const QByteArray &ssid) const;
+    void savedProfiles(const NetworkManagerBus::Answer<const QList<Profile> &> &done);
+    void savedConnections(const QByteArray &ssid, const NetworkManagerBus::Answer<const QStringList &> &done);
+    void connectTo(const QString &ssid, const QString &password);
+    void saveAndActivate(const QString &ssid, const QString &connection, const QString &accessPoint,
+                         const QString &keyManagement, const QString &password);
     void publish(const QList<AccessPoint> &found);
     void settleRequest(uint state);
     void fail(const QString &description);
     void setStatus(int status, const QString &description);
-    bool activate(const QString &connection, const QString &accessPoint);
+    void activate(const QString &connection, const QString &accessPoint);
 
     NetworkManagerBus m_nm;
     QString m_device;
@@ -100,7 +110,6 @@ private:
     QString m_statusDescription;
     bool m_scanning = false;
     QTimer m_scanTimer;
-    QTimer m_refreshTimer;
     // The network of the request in progress, and why the device last changed state.
     QString m_requestedSsid;
     uint m_lastReason = 0;
