@@ -1,4 +1,5 @@
 #include "FrozenProcess.h"
+#include "LoopbackHttpServer.h"
 #include "NetworkManagerMock.h"
 #include "PrivateBus.h"
 #include "SettingHits.h"
@@ -150,6 +151,20 @@ class TestPageNetworking : public QObject
             type(w, "gatewayField", staticAddress.value(2));
         }
         w.tap(w.item("ethernetSave"));
+    }
+
+    // The window's texts that show `text`, and whether each renders markup.
+    static QStringList textsShowing(const SettingsWindow &w, const QString &text)
+    {
+        QStringList found;
+        for (QQuickItem *item : w.items(QString())) {
+            if (item->inherits("QQuickText") && item->isVisible()
+                && item->property("text").toString().contains(text)) {
+                const bool plain = item->property("textFormat").toInt() == 0; // Text.PlainText
+                found.append(item->property("text").toString() + (plain ? "" : " (markup)"));
+            }
+        }
+        return found;
     }
 
     static QQuickItem *child(QQuickItem *item, const char *name)
@@ -774,6 +789,44 @@ private slots:
         const QString manager = QString::fromLatin1(NetworkManagerMock::ManagerPath);
         QCOMPARE(m_nm->methodCalls(manager, QStringLiteral("AddAndActivateConnection")).size(), 0);
         QCOMPARE(m_nm->methodCalls(manager, QStringLiteral("ActivateConnection")).size(), 0);
+    }
+
+    // Network names come from whoever runs an access point: markup in them
+    // is shown as it is, never rendered, and never makes the window fetch.
+    void markupInNetworkNamesIsShownAsText_data()
+    {
+        QTest::addColumn<QString>("markup");
+        QTest::newRow("image") << "<img src=\"%1\">";
+        QTest::newRow("heading") << "<h1>FREE WIFI</h1>";
+    }
+
+    void markupInNetworkNamesIsShownAsText()
+    {
+        QFETCH(QString, markup);
+        LoopbackHttpServer server;
+        QVERIFY(server.isListening());
+        const QString name = markup.arg(server.url("/ap.png").toString());
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        m_nm->addAccessPoint(wifi, "hostile", name, "02:00:00:00:00:06", 80, 0);
+        m_nm->addAccessPoint(wifi, "office", "Office", "02:00:00:00:00:01", 60, 0);
+        SettingsWindow w(2);
+        QTRY_VERIFY(shows(w, QStringList({name, "Office"})));
+        QCOMPARE(textsShowing(w, name), QStringList{name});
+        const QQuickItem *ordinary = child(row(w, "Office"), "networkName");
+        QCOMPARE(child(row(w, name), "networkName")->height(), ordinary->height());
+
+        // The network's details, then its password dialog and how connecting goes.
+        w.tap(child(row(w, name), "settingsButton"));
+        QCOMPARE(textsShowing(w, name), QStringList({name, name}));
+        w.tap(w.item("wifiDialogClose"));
+        w.tap(row(w, name));
+        w.tap(w.item("wifiPasswordConnect"));
+        QTRY_VERIFY(w.item("connectionStatusText")->isVisible());
+        QTRY_COMPARE(textsShowing(w, name).size(), 3);
+        QCOMPARE(textsShowing(w, name).filter(" (markup)"), QStringList());
+        // An image would have been asked for while the texts were laid out.
+        QTest::qWait(300);
+        QCOMPARE(server.requests(), QStringList());
     }
 };
 
