@@ -31,6 +31,14 @@ QString wpaState(uint state)
     return QStringLiteral("DISCONNECTED");
 }
 
+// The readable name of a network, as the page shows it and passes it back.
+// Names that are not UTF-8 read with replacement characters, so two
+// networks may share one.
+QString ssidText(const QByteArray &ssid)
+{
+    return QString::fromUtf8(ssid);
+}
+
 } // namespace
 
 WifiClientIPC::WifiClientIPC(QObject *parent)
@@ -85,17 +93,13 @@ void WifiClientIPC::connectRequest(const QString &ssid, const QString &password)
 
 void WifiClientIPC::connectTo(const QString &ssid, const QString &password)
 {
-    const QByteArray rawSsid = ssid.toUtf8();
     m_requestedSsid = ssid;
     if (m_device.isEmpty()) {
         fail(tr("No Wi-Fi device is available."));
         return;
     }
-    const AccessPoint *best = nullptr;
-    for (const AccessPoint &point : qAsConst(m_found)) {
-        if (point.ssid == rawSsid && (!best || point.strength > best->strength))
-            best = &point;
-    }
+    const AccessPoint *best = strongest(ssid);
+    const QByteArray rawSsid = ssidBytes(ssid);
     const bool inRange = best;
     const QString accessPoint = best ? best->path : QStringLiteral("/");
     const QString keyManagement = best ? best->keyManagement : QString();
@@ -130,6 +134,22 @@ void WifiClientIPC::connectTo(const QString &ssid, const QString &password)
                         });
         }
     });
+}
+
+const WifiClientIPC::AccessPoint *WifiClientIPC::strongest(const QString &ssid) const
+{
+    const AccessPoint *best = nullptr;
+    for (const AccessPoint &point : m_found) {
+        if (ssidText(point.ssid) == ssid && (!best || point.strength > best->strength))
+            best = &point;
+    }
+    return best;
+}
+
+QByteArray WifiClientIPC::ssidBytes(const QString &ssid) const
+{
+    const AccessPoint *point = strongest(ssid);
+    return point ? point->ssid : ssid.toUtf8();
 }
 
 void WifiClientIPC::saveAndActivate(const QString &ssid, const QString &connection,
@@ -169,7 +189,7 @@ void WifiClientIPC::removeNetworkRequest(const QString &ssid, bool connected)
     if (connected)
         clearConnectedAccessPoint();
     m_nm.enqueue([=] {
-        savedConnections(ssid.toUtf8(), [=](const QStringList &saved) {
+        savedConnections(ssidBytes(ssid), [=](const QStringList &saved) {
             for (const QString &path : saved) {
                 m_nm.change(path, NetworkManagerBus::ConnectionInterface, QStringLiteral("Delete"), {},
                             [=](const QDBusMessage &reply) {
@@ -347,7 +367,7 @@ void WifiClientIPC::readConnectedPoint(const QString &active, const QString &poi
                                        const NetworkManagerBus::Answer<const QVariantMap &> &done)
 {
     m_nm.properties(pointPath, NetworkManagerBus::AccessPointInterface, [=](const QVariantMap &point) {
-        const QString ssid = QString::fromUtf8(point.value(QStringLiteral("Ssid")).toByteArray());
+        const QString ssid = ssidText(point.value(QStringLiteral("Ssid")).toByteArray());
         // Without its access point the network goes by its profile's name.
         m_nm.property(
             ssid.isEmpty() ? active : QString(), NetworkManagerBus::ActiveConnectionInterface,
@@ -404,8 +424,9 @@ void WifiClientIPC::publish(const QList<AccessPoint> &found)
     // One entry per network name, its strongest access point first.
     QList<AccessPoint> networks;
     for (const AccessPoint &point : found) {
-        auto same = std::find_if(networks.begin(), networks.end(),
-                                 [&](const AccessPoint &p) { return p.ssid == point.ssid; });
+        auto same = std::find_if(networks.begin(), networks.end(), [&](const AccessPoint &p) {
+            return ssidText(p.ssid) == ssidText(point.ssid);
+        });
         if (same == networks.end())
             networks.append(point);
         else if (point.strength > same->strength)
@@ -419,7 +440,7 @@ void WifiClientIPC::publish(const QList<AccessPoint> &found)
         const QString connectedSsid = m_connected.value(QStringLiteral("ssid")).toString();
         QVariantList entries;
         for (const AccessPoint &point : networks) {
-            const QString ssid = QString::fromUtf8(point.ssid);
+            const QString ssid = ssidText(point.ssid);
             if (connected && ssid == connectedSsid)
                 continue;
             const auto profile = std::find_if(profiles.begin(), profiles.end(),

@@ -13,7 +13,9 @@
 // the scanned networks, the connected one, the state of a connection request
 // (VHNetworkStatus) and the requests to connect to or forget a network.
 //
-// accessPoints holds one entry per network name (its strongest access point):
+// accessPoints holds one entry per network name (its strongest access point;
+// a name that is not UTF-8 reads with replacement characters, and the
+// client keeps its bytes to send to NetworkManager):
 // ssid, bssid, signalLevel (0-100), flags (key-management text), saved, and
 // psk, which for a saved network is the saved profile's identifier and never
 // a key. The connected network is left out of it. accessPointConnected has
@@ -93,6 +95,10 @@ private:
     void savedProfiles(const NetworkManagerBus::Answer<const QList<Profile> &> &done);
     void savedConnections(const QByteArray &ssid, const NetworkManagerBus::Answer<const QStringList &> &done);
     void connectTo(const QString &ssid, const QString &password);
+    // The strongest scanned access point of the network with this readable
+    // name, or none; and the name's bytes, which NetworkManager knows it by.
+    const AccessPoint *strongest(const QString &ssid) const;
+    QByteArray ssidBytes(const QString &ssid) const;
     void saveAndActivate(const QString &ssid, const QString &connection, const QString &accessPoint,
                          const QString &keyManagement, const QString &password);
     void publish(const QList<AccessPoint> &found);

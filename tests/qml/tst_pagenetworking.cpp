@@ -828,6 +828,66 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(server.requests(), QStringList());
     }
+
+    // A network whose name is not UTF-8 is listed under a readable name and
+    // joined with its own bytes; of two such networks with the same readable
+    // name, the stronger one. Its name is logged with control characters
+    // escaped.
+    void networksWhoseNameIsNotUtf8CanBeJoined_data()
+    {
+        QTest::addColumn<QByteArray>("stronger");
+        QTest::addColumn<QByteArray>("weaker");
+        QTest::newRow("Latin-1") << QByteArray("Caf\xe9") << QByteArray("Caf\xe8");
+        QByteArray high;
+        for (char byte = char(0x80); high.size() < 32; ++byte)
+            high.append(byte);
+        QTest::newRow("32 bytes of 0x80-0x9f") << high << QByteArray(32, char(0x90));
+        QTest::newRow("control characters")
+            << QByteArray("Caf\xe9\x1b[2J\nforged line") << QByteArray("Caf\xe8\x1b[2J\nforged line");
+    }
+
+    void networksWhoseNameIsNotUtf8CanBeJoined()
+    {
+        QFETCH(QByteArray, stronger);
+        QFETCH(QByteArray, weaker);
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        // The stand-in takes UTF-8 names only; the bytes are set afterwards.
+        const QString weak = m_nm->addAccessPoint(wifi, "weak", "weak", "02:00:00:00:00:07", 40, 0);
+        const QString strong = m_nm->addAccessPoint(wifi, "strong", "strong", "02:00:00:00:00:08", 70, 0);
+        m_nm->setProperty(weak, AccessPointInterface, QStringLiteral("Ssid"), weaker);
+        m_nm->setProperty(strong, AccessPointInterface, QStringLiteral("Ssid"), stronger);
+        {
+            QMutexLocker lock(&messagesMutex);
+            messages.clear();
+        }
+        const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+
+        const QString name = QString::fromUtf8(stronger);
+        {
+            SettingsWindow w(2);
+            QObject *client = w.contextObject("WiFiClient");
+            QTRY_VERIFY(shows(w, QStringList{name}));
+            w.tap(row(w, name));
+            w.tap(w.item("wifiPasswordConnect"));
+            QTRY_COMPARE(client->property("networkStatus").toInt(), Failed);
+            QVERIFY2(!client->property("statusDescription").toString().contains("out of range"),
+                     qPrintable(client->property("statusDescription").toString()));
+        }
+        qInstallMessageHandler(previous);
+
+        const QList<QVariantList> calls
+            = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("AddAndActivateConnection"));
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(
+            NetworkManagerMock::profile(calls.constFirst().value(0)).value("802-11-wireless").value("ssid"),
+            QVariant(stronger));
+        QCOMPARE(calls.constFirst().value(2).value<QDBusObjectPath>().path(), strong);
+        QMutexLocker lock(&messagesMutex);
+        const QStringList attempts = messages.filter("connecting to");
+        QCOMPARE(attempts.size(), 1);
+        for (const QChar c : attempts.constFirst())
+            QVERIFY2(c.unicode() >= 0x20 && c.unicode() != 0x7f, qPrintable(attempts.constFirst()));
+    }
 };
 
 QTEST_MAIN(TestPageNetworking)
