@@ -2,6 +2,7 @@
 
 #include "NetworkLogging.h"
 #include "NetworkStatus.h"
+#include "WifiNetworks.h"
 #include "WifiSecurity.h"
 
 #include <QDBusArgument>
@@ -9,35 +10,12 @@
 #include <QDBusPendingCall>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
 // NMDeviceStateReason values that mean the key was wrong.
 constexpr uint ReasonNoSecrets = 7;
 constexpr uint ReasonSupplicantDisconnect = 8;
-
-// The window speaks wpa_supplicant's words for the connection's progress.
-QString wpaState(uint state)
-{
-    if (state == NetworkManagerBus::StateActivated)
-        return QStringLiteral("COMPLETED");
-    if (state == NetworkManagerBus::StateNeedAuth)
-        return QStringLiteral("4WAY_HANDSHAKE");
-    if (state >= NetworkManagerBus::StatePrepare && state < NetworkManagerBus::StateNeedAuth)
-        return QStringLiteral("ASSOCIATING");
-    if (state > NetworkManagerBus::StateNeedAuth && state < NetworkManagerBus::StateActivated)
-        return QStringLiteral("ASSOCIATED");
-    return QStringLiteral("DISCONNECTED");
-}
-
-// The readable name of a network, as the page shows it and passes it back.
-// Names that are not UTF-8 read with replacement characters, so two
-// networks may share one.
-QString ssidText(const QByteArray &ssid)
-{
-    return QString::fromUtf8(ssid);
-}
 
 } // namespace
 
@@ -103,7 +81,7 @@ void WifiClientIPC::connectTo(const QString &ssid, const QString &password)
     const bool inRange = best;
     const QString accessPoint = best ? best->path : QStringLiteral("/");
     const QString keyManagement = best ? best->keyManagement : QString();
-    savedConnections(rawSsid, [=](const QStringList &saved) {
+    WifiNetworks::readProfilePaths(m_nm, rawSsid, [=](const QStringList &saved) {
         if (!inRange && saved.isEmpty()) {
             fail(tr("%1 is out of range.").arg(ssid));
             return;
@@ -140,7 +118,7 @@ const WifiClientIPC::AccessPoint *WifiClientIPC::strongest(const QString &ssid) 
 {
     const AccessPoint *best = nullptr;
     for (const AccessPoint &point : m_found) {
-        if (ssidText(point.ssid) == ssid && (!best || point.strength > best->strength))
+        if (WifiNetworks::ssidText(point.ssid) == ssid && (!best || point.strength > best->strength))
             best = &point;
     }
     return best;
@@ -189,7 +167,7 @@ void WifiClientIPC::removeNetworkRequest(const QString &ssid, bool connected)
     if (connected)
         clearConnectedAccessPoint();
     m_nm.enqueue([=] {
-        savedConnections(ssidBytes(ssid), [=](const QStringList &saved) {
+        WifiNetworks::readProfilePaths(m_nm, ssidBytes(ssid), [=](const QStringList &saved) {
             for (const QString &path : saved) {
                 m_nm.change(path, NetworkManagerBus::ConnectionInterface, QStringLiteral("Delete"), {},
                             [=](const QDBusMessage &reply) {
@@ -246,7 +224,7 @@ void WifiClientIPC::readDevice(const QString &device)
     m_nm.property(
         device, NetworkManagerBus::DeviceInterface, QStringLiteral("State"), [=](const QVariant &value) {
             const uint state = value.toUInt();
-            readConnected(device, state, [=](const QVariantMap &connected) {
+            WifiNetworks::readConnected(m_nm, device, state, [=](const QVariantMap &connected) {
                 if (connected != m_connected) {
                     m_connected = connected;
                     emit accessPointConnectedChanged();
@@ -341,83 +319,6 @@ void WifiClientIPC::readAccessPoints(QStringList paths, const QList<AccessPoint>
     });
 }
 
-void WifiClientIPC::readConnected(const QString &device, uint state,
-                                  const NetworkManagerBus::Answer<const QVariantMap &> &done)
-{
-    if (device.isEmpty()) {
-        done(QVariantMap());
-        return;
-    }
-    m_nm.property(device, NetworkManagerBus::DeviceInterface, QStringLiteral("ActiveConnection"),
-                  [=](const QVariant &value) {
-                      const QString active = NetworkManagerBus::objectPath(value);
-                      if (active.isEmpty()) {
-                          done(QVariantMap());
-                          return;
-                      }
-                      m_nm.property(active, NetworkManagerBus::ActiveConnectionInterface,
-                                    QStringLiteral("SpecificObject"), [=](const QVariant &specific) {
-                                        readConnectedPoint(active, specific.value<QDBusObjectPath>().path(),
-                                                           state, done);
-                                    });
-                  });
-}
-
-void WifiClientIPC::readConnectedPoint(const QString &active, const QString &pointPath, uint state,
-                                       const NetworkManagerBus::Answer<const QVariantMap &> &done)
-{
-    m_nm.properties(pointPath, NetworkManagerBus::AccessPointInterface, [=](const QVariantMap &point) {
-        const QString ssid = ssidText(point.value(QStringLiteral("Ssid")).toByteArray());
-        // Without its access point the network goes by its profile's name.
-        m_nm.property(
-            ssid.isEmpty() ? active : QString(), NetworkManagerBus::ActiveConnectionInterface,
-            QStringLiteral("Id"), [=](const QVariant &id) {
-                m_nm.ip4Address(m_device, [=](const QString &address, int, const QString &) {
-                    done({{QStringLiteral("ssid"), ssid.isEmpty() ? id.toString() : ssid},
-                          {QStringLiteral("bssid"), point.value(QStringLiteral("HwAddress")).toString()},
-                          {QStringLiteral("signalLevel"), point.value(QStringLiteral("Strength")).toInt()},
-                          {QStringLiteral("keyManagement"),
-                           WifiSecurity::keyManagementText(point.value(QStringLiteral("Flags")).toUInt(),
-                                                           point.value(QStringLiteral("WpaFlags")).toUInt(),
-                                                           point.value(QStringLiteral("RsnFlags")).toUInt())},
-                          {QStringLiteral("ipAddress"), address},
-                          {QStringLiteral("wpaState"), wpaState(state)}});
-                });
-            });
-    });
-}
-
-void WifiClientIPC::savedProfiles(const NetworkManagerBus::Answer<const QList<Profile> &> &done)
-{
-    auto profiles = std::make_shared<QList<Profile>>();
-    m_nm.findConnection(
-        [profiles](const QString &path, const NMConnectionSettings &settings) {
-            const QByteArray ssid = settings.value(QStringLiteral("802-11-wireless"))
-                                        .value(QStringLiteral("ssid"))
-                                        .toByteArray();
-            if (!ssid.isEmpty())
-                profiles->append(
-                    {path, ssid,
-                     settings.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString()});
-            // Every one of them.
-            return false;
-        },
-        [profiles, done](const QString &) { done(*profiles); });
-}
-
-void WifiClientIPC::savedConnections(const QByteArray &ssid,
-                                     const NetworkManagerBus::Answer<const QStringList &> &done)
-{
-    savedProfiles([ssid, done](const QList<Profile> &profiles) {
-        QStringList paths;
-        for (const Profile &profile : profiles) {
-            if (profile.ssid == ssid)
-                paths.append(profile.path);
-        }
-        done(paths);
-    });
-}
-
 void WifiClientIPC::publish(const QList<AccessPoint> &found)
 {
     m_found = found;
@@ -425,7 +326,7 @@ void WifiClientIPC::publish(const QList<AccessPoint> &found)
     QList<AccessPoint> networks;
     for (const AccessPoint &point : found) {
         auto same = std::find_if(networks.begin(), networks.end(), [&](const AccessPoint &p) {
-            return ssidText(p.ssid) == ssidText(point.ssid);
+            return WifiNetworks::ssidText(p.ssid) == WifiNetworks::ssidText(point.ssid);
         });
         if (same == networks.end())
             networks.append(point);
@@ -435,16 +336,17 @@ void WifiClientIPC::publish(const QList<AccessPoint> &found)
     std::stable_sort(networks.begin(), networks.end(),
                      [](const AccessPoint &a, const AccessPoint &b) { return a.strength > b.strength; });
 
-    savedProfiles([this, networks](const QList<Profile> &profiles) {
+    WifiNetworks::readProfiles(m_nm, [this, networks](const QList<WifiNetworks::Profile> &profiles) {
         const bool connected = m_connected.value(QStringLiteral("wpaState")) == QLatin1String("COMPLETED");
         const QString connectedSsid = m_connected.value(QStringLiteral("ssid")).toString();
         QVariantList entries;
         for (const AccessPoint &point : networks) {
-            const QString ssid = ssidText(point.ssid);
+            const QString ssid = WifiNetworks::ssidText(point.ssid);
             if (connected && ssid == connectedSsid)
                 continue;
-            const auto profile = std::find_if(profiles.begin(), profiles.end(),
-                                              [&](const Profile &p) { return p.ssid == point.ssid; });
+            const auto profile
+                = std::find_if(profiles.begin(), profiles.end(),
+                               [&](const WifiNetworks::Profile &p) { return p.ssid == point.ssid; });
             const bool saved = profile != profiles.end();
             entries.append(QVariantMap{{QStringLiteral("ssid"), ssid},
                                        {QStringLiteral("bssid"), point.bssid},

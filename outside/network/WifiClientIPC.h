@@ -72,28 +72,14 @@ private:
         int strength = 0;
         QString keyManagement;
     };
-    struct Profile
-    {
-        QString path;
-        QByteArray ssid;
-        QString uuid;
-    };
 
     void refresh();
     // The device's state, connected network and access points; no device
     // while the radio is off.
     void readDevice(const QString &device);
     void watchDevice(const QString &device);
-    // The device's connected network; none without a device.
-    void readConnected(const QString &device, uint state,
-                       const NetworkManagerBus::Answer<const QVariantMap &> &done);
-    void readConnectedPoint(const QString &active, const QString &pointPath, uint state,
-                            const NetworkManagerBus::Answer<const QVariantMap &> &done);
     // Reads the access points one by one, then publishes them.
     void readAccessPoints(QStringList paths, const QList<AccessPoint> &found);
-    // The saved Wi-Fi profiles, and the paths of those of one network.
-    void savedProfiles(const NetworkManagerBus::Answer<const QList<Profile> &> &done);
-    void savedConnections(const QByteArray &ssid, const NetworkManagerBus::Answer<const QStringList &> &done);
     void connectTo(const QString &ssid, const QString &password);
     // The strongest scanned access point of the network with this readable
     // name, or none; and the name's bytes, which NetworkManager knows it by.
