@@ -45,12 +45,17 @@ void NetworkManagerBus::enqueue(const Work &start, const Work &stalled, const QS
         }))
         return;
     m_queue.push_back({start, stalled, key});
+    postStart();
+}
+
+void NetworkManagerBus::postStart()
+{
     // Started from the event loop: a burst of requests is queued whole
     // before the first of it runs.
-    if (!m_running && !m_startPosted) {
-        m_startPosted = true;
-        QMetaObject::invokeMethod(this, &NetworkManagerBus::startNext, Qt::QueuedConnection);
-    }
+    if (m_running || m_startPosted || m_queue.empty())
+        return;
+    m_startPosted = true;
+    QMetaObject::invokeMethod(this, &NetworkManagerBus::startNext, Qt::QueuedConnection);
 }
 
 void NetworkManagerBus::startNext()
@@ -73,10 +78,7 @@ void NetworkManagerBus::finish()
     m_running = false;
     m_stalled = Work();
     ++m_generation;
-    if (!m_queue.empty() && !m_startPosted) {
-        m_startPosted = true;
-        QMetaObject::invokeMethod(this, &NetworkManagerBus::startNext, Qt::QueuedConnection);
-    }
+    postStart();
 }
 
 void NetworkManagerBus::send(const QString &path, const QString &interface, const QString &method,

@@ -141,6 +141,7 @@ private:
 
     void send(const QString &path, const QString &interface, const QString &method,
               const QVariantList &arguments, int timeoutMs, bool stallsOnTimeout, const ReplyHandler &done);
+    void postStart();
     void startNext();
     void finish();
     void firstOfType(QStringList devices, DeviceType type, const Answer<const QString &> &done);
