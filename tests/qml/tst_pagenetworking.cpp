@@ -128,6 +128,15 @@ class TestPageNetworking : public QObject
         return listed(w) == ssids && w.item("wirelessSection")->height() == height;
     }
 
+    // NetworkManager's first answer has reached the window. The interfaces
+    // are read in one go, so once the scene's Wi-Fi device shows as up, the
+    // Ethernet device's state has arrived too.
+    static bool interfacesKnown(const SettingsWindow &w)
+    {
+        QObject *interfaces = w.contextObject("NetworkInterface");
+        return QTest::qWaitFor([interfaces] { return interfaces->property("isWifiUp").toBool(); });
+    }
+
     static QQuickItem *row(const SettingsWindow &w, const QString &ssid)
     {
         const QList<QQuickItem *> rows = w.items(QStringLiteral("accessPoint_") + ssid);
@@ -291,8 +300,9 @@ private slots:
         QFETCH(int, state);
         QFETCH(bool, on);
         m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::DeviceState(state));
+        m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(2);
-        QTRY_VERIFY(w.item("pageNetworking")->isVisible());
+        QVERIFY(interfacesKnown(w));
         QCOMPARE(w.item("ethernetSwitch")->property("checked").toBool(), on);
 
         w.tap(w.item("ethernetSettingsIcon"));
@@ -307,9 +317,10 @@ private slots:
         m_nm->addMethod(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
                         QStringLiteral("Disconnect"), QString(),
                         QStringLiteral("self.SetDeviceDisconnected(self.path)"));
+        m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(2);
         QQuickItem *toggle = w.item("ethernetSwitch");
-        QTRY_VERIFY(w.item("pageNetworking")->isVisible());
+        QVERIFY(interfacesKnown(w));
         QCOMPARE(toggle->property("checked").toBool(), false);
 
         // With no profile yet, the device gets a DHCP one for its interface.
@@ -340,6 +351,7 @@ private slots:
     {
         const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(0);
+        QVERIFY(interfacesKnown(w));
         QObject *client = w.contextObject("WiFiClient");
         QObject *fade = w.item("pageNetworking")->property("transition").value<QObject *>();
         Moments moments(client);
@@ -562,7 +574,9 @@ private slots:
         QFETCH(QString, field);
         const QString ethernet
             = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
+        m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(2);
+        QVERIFY(interfacesKnown(w));
         w.tap(w.item("ethernetSettingsIcon"));
         QQuickItem *dialog = w.item("ethernetSettingsDialog");
         QVERIFY(dialog->isVisible());
@@ -585,7 +599,9 @@ private slots:
     void staticAddressReachesNetworkManager()
     {
         m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
+        m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(2);
+        QVERIFY(interfacesKnown(w));
         w.tap(w.item("ethernetSettingsIcon"));
         w.tap(w.item("dhcpSwitch"));
         type(w, "ipAddressField", QStringLiteral("192.168.1.20"));
