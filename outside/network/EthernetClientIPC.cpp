@@ -4,6 +4,18 @@
 #include "Ipv4Settings.h"
 #include "NetworkLogging.h"
 
+namespace {
+
+QVariantMap settingsOf(bool dhcp, const QString &address, int prefix, const QString &gateway)
+{
+    return {
+        {QStringLiteral("dhcp"), dhcp},
+        {QStringLiteral("ipAddress"), address},
+        {QStringLiteral("netmask"), address.isEmpty() ? QString() : Ipv4Settings::netmaskFromPrefix(prefix)},
+        {QStringLiteral("gatewayAddress"), gateway}};
+}
+
+} // namespace
 
 EthernetClientIPC::EthernetClientIPC(QObject *parent)
     : EthernetClientIPC(QDBusConnection::systemBus(), parent)
@@ -14,14 +26,7 @@ EthernetClientIPC::EthernetClientIPC(const QDBusConnection &bus, QObject *parent
     : QObject(parent)
     , m_nm(bus)
 {
-    m_refreshTimer.setSingleShot(true);
-    m_refreshTimer.setInterval(0);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &EthernetClientIPC::refresh);
-
     m_nm.watchChanges(this, SLOT(scheduleRefresh()));
-
-    // NetworkManager is read once the event loop runs, not in the way of the
-    // window that publishes this object.
     scheduleRefresh();
 }
 
@@ -36,75 +41,123 @@ void EthernetClientIPC::setEthernetConfig(bool dhcp, const QString &ipAddress, c
             return;
         }
     }
+    ++m_changesQueued;
+    QVariantMap shown = m_settings;
+    // With DHCP the device keeps its address until it is given a new one.
+    if (dhcp)
+        shown.insert(QStringLiteral("dhcp"), true);
+    else
+        shown = settingsOf(false, ipAddress.trimmed(), Ipv4Settings::prefixLength(netmask),
+                           gatewayAddress.trimmed());
+    if (shown != m_settings) {
+        m_settings = shown;
+        emit ethernetSettingsChanged();
+    }
+    m_nm.enqueue(
+        [=] {
+            --m_changesQueued;
+            apply(dhcp, ipAddress, gatewayAddress, netmask);
+        },
+        [this] { scheduleRefresh(); });
+}
+
+void EthernetClientIPC::apply(bool dhcp, const QString &ipAddress, const QString &gatewayAddress,
+                              const QString &netmask)
+{
+    // What went wrong is logged; the settings shown go back to NetworkManager's.
     if (m_device.isEmpty()) {
         qCWarning(lcNetwork) << "cannot apply Ethernet settings: no Ethernet device";
+        refresh();
         return;
     }
-    const QString interface = m_nm.property(m_device, NetworkManagerBus::DeviceInterface,
-                                            QStringLiteral("Interface"))
-                                  .toString();
-    const QString profile = EthernetProfile::find(m_nm, m_device, interface, true);
-    if (profile.isEmpty())
-        return;
-    NMConnectionSettings settings = m_nm.connectionSettings(profile);
-    settings[QStringLiteral("ipv4")] = EthernetProfile::ipv4(
+    const QVariantMap ipv4 = EthernetProfile::ipv4(
         dhcp, ipAddress.trimmed(), Ipv4Settings::prefixLength(netmask), gatewayAddress.trimmed());
-    const QDBusMessage reply = m_nm.call(profile, NetworkManagerBus::ConnectionInterface,
-                                         QStringLiteral("Update"), {QVariant::fromValue(settings)});
-    if (!m_nm.succeeded(reply, QStringLiteral("saving the Ethernet settings")))
-        return;
-    // A connected device takes the new address only when connected anew.
-    const uint state
-        = m_nm.property(m_device, NetworkManagerBus::DeviceInterface, QStringLiteral("State")).toUInt();
-    if (state >= NetworkManagerBus::StatePrepare && state <= NetworkManagerBus::StateActivated)
-        EthernetProfile::activate(m_nm, profile, m_device);
-    refresh();
+    m_nm.property(m_device, NetworkManagerBus::DeviceInterface, QStringLiteral("Interface"),
+                  [this, ipv4](const QVariant &interface) {
+                      EthernetProfile::find(m_nm, m_device, interface.toString(), true,
+                                            [this, ipv4](const QString &profile) {
+                                                if (profile.isEmpty())
+                                                    refresh();
+                                                else
+                                                    save(profile, ipv4);
+                                            });
+                  });
+}
+
+void EthernetClientIPC::save(const QString &profile, const QVariantMap &ipv4)
+{
+    m_nm.connectionSettings(profile, [this, profile, ipv4](NMConnectionSettings settings) {
+        settings[QStringLiteral("ipv4")] = ipv4;
+        m_nm.change(profile, NetworkManagerBus::ConnectionInterface, QStringLiteral("Update"),
+                    {QVariant::fromValue(settings)}, [this, profile](const QDBusMessage &reply) {
+                        if (!m_nm.succeeded(reply, QStringLiteral("saving the Ethernet settings"))) {
+                            refresh();
+                            return;
+                        }
+                        // A connected device takes the new address only when connected anew.
+                        m_nm.property(m_device, NetworkManagerBus::DeviceInterface, QStringLiteral("State"),
+                                      [this, profile](const QVariant &state) {
+                                          if (NetworkManagerBus::isActive(state.toUInt()))
+                                              EthernetProfile::activate(m_nm, profile, m_device,
+                                                                        [this](bool) { refresh(); });
+                                          else
+                                              refresh();
+                                      });
+                    });
+    });
 }
 
 void EthernetClientIPC::scheduleRefresh()
 {
-    m_refreshTimer.start();
+    m_nm.enqueue([this] { refresh(); }, [this] { scheduleRefresh(); }, QStringLiteral("refresh"));
 }
 
 void EthernetClientIPC::refresh()
 {
-    const QString device = m_nm.device(NetworkManagerBus::EthernetDevice);
-    if (device != m_device)
-        watchDevice(device);
-    QVariantMap settings;
-    if (!m_device.isEmpty()) {
-        const QString interface = m_nm.property(m_device, NetworkManagerBus::DeviceInterface,
-                                                QStringLiteral("Interface"))
-                                      .toString();
-        const QString profile = EthernetProfile::find(m_nm, m_device, interface, false);
-        const QVariantMap ipv4 = profile.isEmpty()
-                                     ? QVariantMap()
-                                     : m_nm.connectionSettings(profile).value(QStringLiteral("ipv4"));
-        const bool dhcp = ipv4.value(QStringLiteral("method")).toString() != QLatin1String("manual");
-        QString address;
-        QString gateway;
-        int prefix = 0;
-        if (dhcp) {
-            address = m_nm.ip4Address(m_device, &prefix, &gateway);
-        } else {
-            const QList<QVariantMap> addresses
-                = NetworkManagerBus::mapList(ipv4.value(QStringLiteral("address-data")));
-            if (!addresses.isEmpty()) {
-                address = addresses.constFirst().value(QStringLiteral("address")).toString();
-                prefix = addresses.constFirst().value(QStringLiteral("prefix")).toInt();
-            }
-            gateway = ipv4.value(QStringLiteral("gateway")).toString();
+    m_nm.device(NetworkManagerBus::EthernetDevice, [this](const QString &device) {
+        if (device != m_device)
+            watchDevice(device);
+        if (m_device.isEmpty()) {
+            publish(QVariantMap());
+            return;
         }
-        settings = {{QStringLiteral("dhcp"), dhcp},
-                    {QStringLiteral("ipAddress"), address},
-                    {QStringLiteral("netmask"),
-                     address.isEmpty() ? QString() : Ipv4Settings::netmaskFromPrefix(prefix)},
-                    {QStringLiteral("gatewayAddress"), gateway}};
+        m_nm.property(m_device, NetworkManagerBus::DeviceInterface, QStringLiteral("Interface"),
+                      [this](const QVariant &interface) {
+                          EthernetProfile::find(
+                              m_nm, m_device, interface.toString(), false, [this](const QString &profile) {
+                                  m_nm.connectionSettings(profile,
+                                                          [this](const NMConnectionSettings &settings) {
+                                                              readSettings(settings);
+                                                          });
+                              });
+                      });
+    });
+}
+
+void EthernetClientIPC::readSettings(const NMConnectionSettings &profile)
+{
+    const QVariantMap ipv4 = profile.value(QStringLiteral("ipv4"));
+    if (ipv4.value(QStringLiteral("method")).toString() != QLatin1String("manual")) {
+        m_nm.ip4Address(m_device, [this](const QString &address, int prefix, const QString &gateway) {
+            publish(settingsOf(true, address, prefix, gateway));
+        });
+        return;
     }
-    if (settings != m_settings) {
-        m_settings = settings;
-        emit ethernetSettingsChanged();
-    }
+    const QList<QVariantMap> addresses
+        = NetworkManagerBus::mapList(ipv4.value(QStringLiteral("address-data")));
+    const QVariantMap first = addresses.value(0);
+    publish(settingsOf(false, first.value(QStringLiteral("address")).toString(),
+                       first.value(QStringLiteral("prefix")).toInt(),
+                       ipv4.value(QStringLiteral("gateway")).toString()));
+}
+
+void EthernetClientIPC::publish(const QVariantMap &settings)
+{
+    // A change still to come would show the old settings.
+    if (m_changesQueued > 0 || settings == m_settings)
+        return;
+    m_settings = settings;
+    emit ethernetSettingsChanged();
 }
 
 void EthernetClientIPC::watchDevice(const QString &device)

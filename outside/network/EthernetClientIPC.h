@@ -5,14 +5,13 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <QVariantMap>
 
 // The Ethernet interface's address settings through its NetworkManager
 // profile: DHCP or a static address. ethernetSettings holds dhcp, ipAddress,
 // netmask and gatewayAddress (with DHCP, the address the device has now).
 // A static address that is not a usable one is refused before anything is
-// sent.
+// sent. New settings show at once; NetworkManager's answer has the last word.
 class EthernetClientIPC : public QObject
 {
     Q_OBJECT
@@ -36,10 +35,16 @@ private slots:
     void refresh();
 
 private:
+    void apply(bool dhcp, const QString &ipAddress, const QString &gatewayAddress, const QString &netmask);
+    void save(const QString &profile, const QVariantMap &ipv4);
+    void readSettings(const NMConnectionSettings &profile);
+    void publish(const QVariantMap &settings);
     void watchDevice(const QString &device);
 
     NetworkManagerBus m_nm;
     QString m_device;
     QVariantMap m_settings;
-    QTimer m_refreshTimer;
+    // Changes not yet begun: until they are, what NetworkManager says is
+    // older than what the settings show.
+    int m_changesQueued = 0;
 };

@@ -15,54 +15,68 @@ bool isEthernetProfileFor(const NMConnectionSettings &settings, const QString &i
            && (bound.isEmpty() || bound == interface);
 }
 
-} // namespace
-
-QString EthernetProfile::find(const NetworkManagerBus &nm, const QString &device, const QString &interface,
-                              bool create)
+// A saved profile for the interface, else (with `create`) a new DHCP one.
+void findSaved(NetworkManagerBus &nm, const QString &interface, bool create,
+               const NetworkManagerBus::Answer<const QString &> &done)
 {
-    const QString active
-        = nm.property(device, NetworkManagerBus::DeviceInterface, QStringLiteral("ActiveConnection"))
-              .value<QDBusObjectPath>()
-              .path();
-    if (!active.isEmpty() && active != QLatin1String("/")) {
-        const QString profile
-            = nm.property(active, NetworkManagerBus::ActiveConnectionInterface, QStringLiteral("Connection"))
-                  .value<QDBusObjectPath>()
-                  .path();
-        if (!profile.isEmpty() && profile != QLatin1String("/"))
-            return profile;
-    }
-    const QStringList connections = nm.connections();
-    for (const QString &path : connections) {
-        if (isEthernetProfileFor(nm.connectionSettings(path), interface))
-            return path;
-    }
-    if (!create)
-        return QString();
-
-    NMConnectionSettings settings;
-    settings[QStringLiteral("connection")]
-        = {{QStringLiteral("id"), QStringLiteral("Wired")},
-           {QStringLiteral("type"), EthernetType},
-           {QStringLiteral("uuid"), QUuid::createUuid().toString(QUuid::WithoutBraces)},
-           {QStringLiteral("interface-name"), interface},
-           {QStringLiteral("autoconnect"), true}};
-    settings[QStringLiteral("ipv4")] = ipv4(true, QString(), 0, QString());
-    const QDBusMessage reply = nm.call(NetworkManagerBus::SettingsPath, NetworkManagerBus::SettingsInterface,
-                                       QStringLiteral("AddConnection"), {QVariant::fromValue(settings)});
-    if (!nm.succeeded(reply, QStringLiteral("saving an Ethernet profile")) || reply.arguments().isEmpty())
-        return QString();
-    return reply.arguments().constFirst().value<QDBusObjectPath>().path();
+    nm.findConnection(
+        [interface](const QString &, const NMConnectionSettings &settings) {
+            return isEthernetProfileFor(settings, interface);
+        },
+        [=, &nm](const QString &saved) {
+            if (!saved.isEmpty() || !create) {
+                done(saved);
+                return;
+            }
+            NMConnectionSettings settings;
+            settings[QStringLiteral("connection")]
+                = {{QStringLiteral("id"), QStringLiteral("Wired")},
+                   {QStringLiteral("type"), EthernetType},
+                   {QStringLiteral("uuid"), QUuid::createUuid().toString(QUuid::WithoutBraces)},
+                   {QStringLiteral("interface-name"), interface},
+                   {QStringLiteral("autoconnect"), true}};
+            settings[QStringLiteral("ipv4")] = EthernetProfile::ipv4(true, QString(), 0, QString());
+            nm.change(NetworkManagerBus::SettingsPath, NetworkManagerBus::SettingsInterface,
+                      QStringLiteral("AddConnection"), {QVariant::fromValue(settings)},
+                      [&nm, done](const QDBusMessage &reply) {
+                          if (!nm.succeeded(reply, QStringLiteral("saving an Ethernet profile"))
+                              || reply.arguments().isEmpty())
+                              done(QString());
+                          else
+                              done(reply.arguments().constFirst().value<QDBusObjectPath>().path());
+                      });
+        });
 }
 
-bool EthernetProfile::activate(const NetworkManagerBus &nm, const QString &profile, const QString &device)
+} // namespace
+
+void EthernetProfile::find(NetworkManagerBus &nm, const QString &device, const QString &interface,
+                           bool create, const NetworkManagerBus::Answer<const QString &> &done)
 {
-    const QDBusMessage reply = nm.call(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-                                       QStringLiteral("ActivateConnection"),
-                                       {QVariant::fromValue(QDBusObjectPath(profile)),
-                                        QVariant::fromValue(QDBusObjectPath(device)),
-                                        QVariant::fromValue(QDBusObjectPath(QStringLiteral("/")))});
-    return nm.succeeded(reply, QStringLiteral("connecting Ethernet"));
+    nm.property(device, NetworkManagerBus::DeviceInterface, QStringLiteral("ActiveConnection"),
+                [=, &nm](const QVariant &active) {
+                    nm.property(NetworkManagerBus::objectPath(active),
+                                NetworkManagerBus::ActiveConnectionInterface, QStringLiteral("Connection"),
+                                [=, &nm](const QVariant &connection) {
+                                    const QString profile = NetworkManagerBus::objectPath(connection);
+                                    if (!profile.isEmpty())
+                                        done(profile);
+                                    else
+                                        findSaved(nm, interface, create, done);
+                                });
+                });
+}
+
+void EthernetProfile::activate(NetworkManagerBus &nm, const QString &profile, const QString &device,
+                               const NetworkManagerBus::Answer<bool> &done)
+{
+    nm.change(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
+              QStringLiteral("ActivateConnection"),
+              {QVariant::fromValue(QDBusObjectPath(profile)), QVariant::fromValue(QDBusObjectPath(device)),
+               QVariant::fromValue(QDBusObjectPath(QStringLiteral("/")))},
+              [&nm, done](const QDBusMessage &reply) {
+                  done(nm.succeeded(reply, QStringLiteral("connecting Ethernet")));
+              });
 }
 
 QVariantMap EthernetProfile::ipv4(bool dhcp, const QString &address, int prefix, const QString &gateway)

@@ -3,8 +3,6 @@
 #include "EthernetProfile.h"
 #include "NetworkLogging.h"
 
-#include <QDBusObjectPath>
-
 NetworkInterfaces::NetworkInterfaces(QObject *parent)
     : NetworkInterfaces(QDBusConnection::systemBus(), parent)
 {
@@ -14,86 +12,106 @@ NetworkInterfaces::NetworkInterfaces(const QDBusConnection &bus, QObject *parent
     : QObject(parent)
     , m_nm(bus)
 {
-    m_refreshTimer.setSingleShot(true);
-    m_refreshTimer.setInterval(0);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &NetworkInterfaces::refresh);
-
     m_nm.watchChanges(this, SLOT(scheduleRefresh()));
-
-    // NetworkManager is read once the event loop runs, not in the way of the
-    // window that publishes this object.
     scheduleRefresh();
 }
 
 void NetworkInterfaces::changeInterfaceStatus(const QString &interface, bool up)
 {
-    if (interface == m_wifiInterface) {
-        m_nm.setProperty(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-                         QStringLiteral("WirelessEnabled"), up);
-    } else if (interface == m_ethernetInterface) {
-        switchEthernet(up);
-    } else {
+    const bool wifi = interface == m_wifiInterface;
+    if (!wifi && interface != m_ethernetInterface) {
         qCWarning(lcNetwork) << "cannot switch" << interface << ": no such interface";
         return;
     }
-    // Show the new state at once; NetworkManager's signals follow.
-    refresh();
+    ++m_switchesQueued;
+    setUp(wifi ? up : m_wifiUp, wifi ? m_ethernetUp : up);
+    m_nm.enqueue(
+        [this, wifi, up] {
+            --m_switchesQueued;
+            if (wifi) {
+                m_nm.setProperty(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
+                                 QStringLiteral("WirelessEnabled"), up, [this](bool) { refresh(); });
+            } else {
+                switchEthernet(up);
+            }
+        },
+        [this] { scheduleRefresh(); });
 }
 
 void NetworkInterfaces::switchEthernet(bool up)
 {
     if (m_ethernetDevice.isEmpty()) {
         qCWarning(lcNetwork) << "cannot switch Ethernet: no Ethernet device";
+        refresh();
         return;
     }
     if (!up) {
-        m_nm.succeeded(
-            m_nm.call(m_ethernetDevice, NetworkManagerBus::DeviceInterface, QStringLiteral("Disconnect")),
-            QStringLiteral("disconnecting Ethernet"));
+        m_nm.change(m_ethernetDevice, NetworkManagerBus::DeviceInterface, QStringLiteral("Disconnect"), {},
+                    [this](const QDBusMessage &reply) {
+                        m_nm.succeeded(reply, QStringLiteral("disconnecting Ethernet"));
+                        refresh();
+                    });
         return;
     }
-    const QString profile = EthernetProfile::find(m_nm, m_ethernetDevice, m_ethernetInterface, true);
-    if (profile.isEmpty())
-        return;
-    EthernetProfile::activate(m_nm, profile, m_ethernetDevice);
+    EthernetProfile::find(m_nm, m_ethernetDevice, m_ethernetInterface, true, [this](const QString &profile) {
+        if (profile.isEmpty())
+            refresh();
+        else
+            EthernetProfile::activate(m_nm, profile, m_ethernetDevice, [this](bool) { refresh(); });
+    });
 }
 
 void NetworkInterfaces::scheduleRefresh()
 {
-    m_refreshTimer.start();
+    m_nm.enqueue([this] { refresh(); }, [this] { scheduleRefresh(); }, QStringLiteral("refresh"));
 }
 
 void NetworkInterfaces::refresh()
 {
-    const QString wifi = m_nm.device(NetworkManagerBus::WifiDevice);
-    const QString ethernet = m_nm.device(NetworkManagerBus::EthernetDevice);
-    if (ethernet != m_ethernetDevice)
-        watchEthernet(ethernet);
-    const QString wifiInterface = wifi.isEmpty() ? QStringLiteral("wlan0")
-                                                 : m_nm.property(wifi, NetworkManagerBus::DeviceInterface,
-                                                                 QStringLiteral("Interface"))
-                                                       .toString();
-    const QString ethernetInterface
-        = ethernet.isEmpty()
-              ? QStringLiteral("eth0")
-              : m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, QStringLiteral("Interface"))
-                    .toString();
-    if (wifiInterface != m_wifiInterface || ethernetInterface != m_ethernetInterface) {
-        m_wifiInterface = wifiInterface;
-        m_ethernetInterface = ethernetInterface;
-        emit interfacesChanged();
-    }
+    m_nm.device(NetworkManagerBus::WifiDevice, [this](const QString &wifi) {
+        m_nm.device(NetworkManagerBus::EthernetDevice, [this, wifi](const QString &ethernet) {
+            if (ethernet != m_ethernetDevice)
+                watchEthernet(ethernet);
+            readNames(wifi, ethernet);
+        });
+    });
+}
 
-    const bool wifiUp = !wifi.isEmpty()
-                        && m_nm.property(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
-                                         QStringLiteral("WirelessEnabled"))
-                               .toBool();
-    const uint state
-        = ethernet.isEmpty()
-              ? 0
-              : m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, QStringLiteral("State")).toUInt();
-    const bool ethernetUp
-        = state >= NetworkManagerBus::StatePrepare && state <= NetworkManagerBus::StateActivated;
+void NetworkInterfaces::readNames(const QString &wifi, const QString &ethernet)
+{
+    const QString name = QStringLiteral("Interface");
+    m_nm.property(wifi, NetworkManagerBus::DeviceInterface, name, [=](const QVariant &wifiName) {
+        m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, name, [=](const QVariant &ethernetName) {
+            const QString wifiInterface = wifi.isEmpty() ? QStringLiteral("wlan0") : wifiName.toString();
+            const QString ethernetInterface
+                = ethernet.isEmpty() ? QStringLiteral("eth0") : ethernetName.toString();
+            if (wifiInterface != m_wifiInterface || ethernetInterface != m_ethernetInterface) {
+                m_wifiInterface = wifiInterface;
+                m_ethernetInterface = ethernetInterface;
+                emit interfacesChanged();
+            }
+            readStates(wifi, ethernet);
+        });
+    });
+}
+
+void NetworkInterfaces::readStates(const QString &wifi, const QString &ethernet)
+{
+    const QString manager = wifi.isEmpty() ? QString() : NetworkManagerBus::ManagerPath;
+    m_nm.property(manager, NetworkManagerBus::ManagerInterface, QStringLiteral("WirelessEnabled"),
+                  [=](const QVariant &radio) {
+                      m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, QStringLiteral("State"),
+                                    [=](const QVariant &state) {
+                                        // A switch request still to come would show the old state.
+                                        if (m_switchesQueued > 0)
+                                            return;
+                                        setUp(radio.toBool(), NetworkManagerBus::isActive(state.toUInt()));
+                                    });
+                  });
+}
+
+void NetworkInterfaces::setUp(bool wifiUp, bool ethernetUp)
+{
     if (wifiUp != m_wifiUp) {
         m_wifiUp = wifiUp;
         emit isWifiUpChanged();

@@ -5,13 +5,14 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 // The device's Ethernet and Wi-Fi interfaces and whether each is up, through
 // NetworkManager: Wi-Fi is up while its radio is on and a Wi-Fi device
 // exists; Ethernet is up while its device is connecting or connected.
 // Switching Wi-Fi turns the radio on or off; switching Ethernet connects the
 // device with its saved profile (a DHCP one when it has none) or disconnects it.
+// A switch shows its new state at once; NetworkManager's answer has the
+// last word.
 class NetworkInterfaces : public QObject
 {
     Q_OBJECT
@@ -42,14 +43,19 @@ private slots:
     void refresh();
 
 private:
+    void readNames(const QString &wifi, const QString &ethernet);
+    void readStates(const QString &wifi, const QString &ethernet);
+    void setUp(bool wifiUp, bool ethernetUp);
     void watchEthernet(const QString &device);
     void switchEthernet(bool up);
 
     NetworkManagerBus m_nm;
+    // Switch requests not yet begun: until they are, what NetworkManager
+    // says is older than what the switches show.
+    int m_switchesQueued = 0;
     QString m_ethernetDevice;
     QString m_wifiInterface = QStringLiteral("wlan0");
     QString m_ethernetInterface = QStringLiteral("eth0");
     bool m_wifiUp = false;
     bool m_ethernetUp = false;
-    QTimer m_refreshTimer;
 };

@@ -5,8 +5,11 @@
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
+
+#include <algorithm>
 
 const QString NetworkManagerBus::Service = QStringLiteral("org.freedesktop.NetworkManager");
 const QString NetworkManagerBus::ManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
@@ -27,19 +30,105 @@ const QString NetworkManagerBus::Ip4ConfigInterface
     = QStringLiteral("org.freedesktop.NetworkManager.IP4Config");
 const QString NetworkManagerBus::PropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
-NetworkManagerBus::NetworkManagerBus(const QDBusConnection &bus)
-    : m_bus(bus)
+NetworkManagerBus::NetworkManagerBus(const QDBusConnection &bus, QObject *parent)
+    : QObject(parent)
+    , m_bus(bus)
 {
     qDBusRegisterMetaType<NMConnectionSettings>();
     qDBusRegisterMetaType<QList<QVariantMap>>();
 }
 
-QDBusMessage NetworkManagerBus::call(const QString &path, const QString &interface, const QString &method,
-                                     const QVariantList &arguments) const
+void NetworkManagerBus::enqueue(const Work &start, const Work &stalled, const QString &key)
+{
+    if (!key.isEmpty() && std::any_of(m_queue.begin(), m_queue.end(), [&](const Queued &queued) {
+            return queued.key == key;
+        }))
+        return;
+    m_queue.push_back({start, stalled, key});
+    postStart();
+}
+
+void NetworkManagerBus::postStart()
+{
+    // Started from the event loop: a burst of requests is queued whole
+    // before the first of it runs.
+    if (m_running || m_startPosted || m_queue.empty())
+        return;
+    m_startPosted = true;
+    QMetaObject::invokeMethod(this, &NetworkManagerBus::startNext, Qt::QueuedConnection);
+}
+
+void NetworkManagerBus::startNext()
+{
+    m_startPosted = false;
+    if (m_running || m_queue.empty())
+        return;
+    const Queued next = m_queue.front();
+    m_queue.pop_front();
+    m_running = true;
+    m_stalled = next.stalled;
+    m_open = 0;
+    next.start();
+    if (m_open == 0)
+        finish();
+}
+
+void NetworkManagerBus::finish()
+{
+    m_running = false;
+    m_stalled = Work();
+    ++m_generation;
+    postStart();
+}
+
+void NetworkManagerBus::send(const QString &path, const QString &interface, const QString &method,
+                             const QVariantList &arguments, int timeoutMs, bool stallsOnTimeout,
+                             const ReplyHandler &done)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(Service, path, interface, method);
     message.setArguments(arguments);
-    return m_bus.call(message);
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, timeoutMs), this);
+    ++m_open;
+    const quint64 generation = m_generation;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [=](QDBusPendingCallWatcher *call) {
+        call->deleteLater();
+        // The work this call belonged to was given up.
+        if (generation != m_generation)
+            return;
+        --m_open;
+        const QDBusMessage reply = call->reply();
+        const QDBusError::ErrorType error = QDBusError(reply).type();
+        if (stallsOnTimeout
+            && (error == QDBusError::NoReply || error == QDBusError::Timeout
+                || error == QDBusError::TimedOut)) {
+            qCWarning(lcNetwork) << "NetworkManager did not answer" << method << "on" << path << ":"
+                                 << reply.errorName() << reply.errorMessage();
+            const Work stalled = m_stalled;
+            finish();
+            if (stalled)
+                stalled();
+            return;
+        }
+        done(reply);
+        if (m_open == 0 && m_running)
+            finish();
+    });
+}
+
+void NetworkManagerBus::read(const QString &path, const QString &interface, const QString &method,
+                             const QVariantList &arguments, const ReplyHandler &done)
+{
+    if (path.isEmpty()) {
+        done(QDBusMessage());
+        return;
+    }
+    send(path, interface, method, arguments, ReadTimeoutMs, true, done);
+}
+
+void NetworkManagerBus::change(const QString &path, const QString &interface, const QString &method,
+                               const QVariantList &arguments, const ReplyHandler &done)
+{
+    send(path, interface, method, arguments, ChangeTimeoutMs, false, done);
 }
 
 bool NetworkManagerBus::succeeded(const QDBusMessage &reply, const QString &what) const
@@ -50,81 +139,119 @@ bool NetworkManagerBus::succeeded(const QDBusMessage &reply, const QString &what
     return false;
 }
 
-QVariant NetworkManagerBus::property(const QString &path, const QString &interface, const QString &name) const
+namespace {
+
+bool hasAnswer(const QDBusMessage &reply)
 {
-    const QDBusMessage reply = call(path, PropertiesInterface, QStringLiteral("Get"), {interface, name});
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return QVariant();
-    return reply.arguments().constFirst().value<QDBusVariant>().variant();
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty();
 }
 
-QVariantMap NetworkManagerBus::properties(const QString &path, const QString &interface) const
+} // namespace
+
+void NetworkManagerBus::property(const QString &path, const QString &interface, const QString &name,
+                                 const Answer<const QVariant &> &done)
 {
-    const QDBusMessage reply = call(path, PropertiesInterface, QStringLiteral("GetAll"), {interface});
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return QVariantMap();
-    return qdbus_cast<QVariantMap>(reply.arguments().constFirst());
+    read(path, PropertiesInterface, QStringLiteral("Get"), {interface, name},
+         [done](const QDBusMessage &reply) {
+             done(hasAnswer(reply) ? reply.arguments().constFirst().value<QDBusVariant>().variant()
+                                   : QVariant());
+         });
 }
 
-bool NetworkManagerBus::setProperty(const QString &path, const QString &interface, const QString &name,
-                                    const QVariant &value) const
+void NetworkManagerBus::properties(const QString &path, const QString &interface,
+                                   const Answer<const QVariantMap &> &done)
 {
-    const QDBusMessage reply = call(path, PropertiesInterface, QStringLiteral("Set"),
-                                    {interface, name, QVariant::fromValue(QDBusVariant(value))});
-    return succeeded(reply, QStringLiteral("setting %1.%2").arg(interface, name));
+    read(path, PropertiesInterface, QStringLiteral("GetAll"), {interface}, [done](const QDBusMessage &reply) {
+        done(hasAnswer(reply) ? qdbus_cast<QVariantMap>(reply.arguments().constFirst()) : QVariantMap());
+    });
 }
 
-QString NetworkManagerBus::device(DeviceType type) const
+void NetworkManagerBus::setProperty(const QString &path, const QString &interface, const QString &name,
+                                    const QVariant &value, const Answer<bool> &done)
 {
-    const QDBusMessage reply = call(ManagerPath, ManagerInterface, QStringLiteral("GetDevices"));
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return QString();
-    const auto devices = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().constFirst());
-    for (const QDBusObjectPath &device : devices) {
-        if (property(device.path(), DeviceInterface, QStringLiteral("DeviceType")).toUInt() == uint(type))
-            return device.path();
+    change(path, PropertiesInterface, QStringLiteral("Set"),
+           {interface, name, QVariant::fromValue(QDBusVariant(value))},
+           [this, done, what = QStringLiteral("setting %1.%2").arg(interface, name)](
+               const QDBusMessage &reply) { done(succeeded(reply, what)); });
+}
+
+void NetworkManagerBus::device(DeviceType type, const Answer<const QString &> &done)
+{
+    read(ManagerPath, ManagerInterface, QStringLiteral("GetDevices"), {},
+         [this, type, done](const QDBusMessage &reply) { firstOfType(objectPaths(reply), type, done); });
+}
+
+void NetworkManagerBus::firstOfType(QStringList devices, DeviceType type, const Answer<const QString &> &done)
+{
+    if (devices.isEmpty()) {
+        done(QString());
+        return;
     }
-    return QString();
+    const QString device = devices.takeFirst();
+    property(device, DeviceInterface, QStringLiteral("DeviceType"), [=](const QVariant &value) {
+        if (value.toUInt() == uint(type))
+            done(device);
+        else
+            firstOfType(devices, type, done);
+    });
 }
 
-QStringList NetworkManagerBus::connections() const
+void NetworkManagerBus::findConnection(
+    const std::function<bool(const QString &, const NMConnectionSettings &)> &found,
+    const Answer<const QString &> &done)
 {
-    const QDBusMessage reply = call(SettingsPath, SettingsInterface, QStringLiteral("ListConnections"));
-    QStringList paths;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return paths;
-    const auto found = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().constFirst());
-    for (const QDBusObjectPath &path : found)
-        paths.append(path.path());
-    return paths;
+    read(SettingsPath, SettingsInterface, QStringLiteral("ListConnections"), {},
+         [this, found, done](const QDBusMessage &reply) { findAmong(objectPaths(reply), found, done); });
 }
 
-NMConnectionSettings NetworkManagerBus::connectionSettings(const QString &connectionPath) const
+void NetworkManagerBus::findAmong(
+    QStringList connections, const std::function<bool(const QString &, const NMConnectionSettings &)> &found,
+    const Answer<const QString &> &done)
 {
-    const QDBusMessage reply = call(connectionPath, ConnectionInterface, QStringLiteral("GetSettings"));
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return NMConnectionSettings();
-    return qdbus_cast<NMConnectionSettings>(reply.arguments().constFirst());
+    if (connections.isEmpty()) {
+        done(QString());
+        return;
+    }
+    const QString connection = connections.takeFirst();
+    connectionSettings(connection, [=](const NMConnectionSettings &settings) {
+        if (found(connection, settings))
+            done(connection);
+        else
+            findAmong(connections, found, done);
+    });
 }
 
-QString NetworkManagerBus::ip4Address(const QString &devicePath, int *prefix, QString *gateway) const
+void NetworkManagerBus::connectionSettings(const QString &connectionPath,
+                                           const Answer<const NMConnectionSettings &> &done)
+{
+    read(connectionPath, ConnectionInterface, QStringLiteral("GetSettings"), {},
+         [done](const QDBusMessage &reply) {
+             done(hasAnswer(reply) ? qdbus_cast<NMConnectionSettings>(reply.arguments().constFirst())
+                                   : NMConnectionSettings());
+         });
+}
+
+void NetworkManagerBus::ip4Address(const QString &devicePath,
+                                   const Answer<const QString &, int, const QString &> &done)
 {
     // GetAll, since a device without IPv4 may not have the property at all.
-    const auto config = properties(devicePath, DeviceInterface)
-                            .value(QStringLiteral("Ip4Config"))
-                            .value<QDBusObjectPath>()
-                            .path();
-    if (config.isEmpty() || config == QLatin1String("/"))
-        return QString();
-    const QVariantMap values = properties(config, Ip4ConfigInterface);
-    const QList<QVariantMap> addresses = mapList(values.value(QStringLiteral("AddressData")));
-    if (addresses.isEmpty())
-        return QString();
-    if (prefix)
-        *prefix = addresses.constFirst().value(QStringLiteral("prefix")).toInt();
-    if (gateway)
-        *gateway = values.value(QStringLiteral("Gateway")).toString();
-    return addresses.constFirst().value(QStringLiteral("address")).toString();
+    properties(devicePath, DeviceInterface, [this, done](const QVariantMap &device) {
+        const QString config = objectPath(device.value(QStringLiteral("Ip4Config")));
+        if (config.isEmpty()) {
+            done(QString(), 0, QString());
+            return;
+        }
+        properties(config, Ip4ConfigInterface, [done](const QVariantMap &values) {
+            const QList<QVariantMap> addresses = mapList(values.value(QStringLiteral("AddressData")));
+            if (addresses.isEmpty()) {
+                done(QString(), 0, QString());
+                return;
+            }
+            done(addresses.constFirst().value(QStringLiteral("address")).toString(),
+                 addresses.constFirst().value(QStringLiteral("prefix")).toInt(),
+                 values.value(QStringLiteral("Gateway")).toString());
+        });
+    });
 }
 
 bool NetworkManagerBus::watch(const QString &path, const QString &interface, const QString &name,
@@ -167,4 +294,21 @@ QList<QVariantMap> NetworkManagerBus::mapList(const QVariant &value)
     if (value.canConvert<QDBusArgument>())
         return qdbus_cast<QList<QVariantMap>>(value.value<QDBusArgument>());
     return value.value<QList<QVariantMap>>();
+}
+
+QString NetworkManagerBus::objectPath(const QVariant &value)
+{
+    const QString path = value.value<QDBusObjectPath>().path();
+    return path == QLatin1String("/") ? QString() : path;
+}
+
+QStringList NetworkManagerBus::objectPaths(const QDBusMessage &reply)
+{
+    QStringList found;
+    if (!hasAnswer(reply))
+        return found;
+    const auto objects = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().constFirst());
+    for (const QDBusObjectPath &object : objects)
+        found.append(object.path());
+    return found;
 }

@@ -13,7 +13,9 @@
 // the scanned networks, the connected one, the state of a connection request
 // (VHNetworkStatus) and the requests to connect to or forget a network.
 //
-// accessPoints holds one entry per network name (its strongest access point):
+// accessPoints holds one entry per network name (its strongest access point;
+// a name that is not UTF-8 reads with replacement characters, and the
+// client keeps its bytes to send to NetworkManager):
 // ssid, bssid, signalLevel (0-100), flags (key-management text), saved, and
 // psk, which for a saved network is the saved profile's identifier and never
 // a key. The connected network is left out of it. accessPointConnected has
@@ -58,7 +60,6 @@ signals:
 
 private slots:
     void scheduleRefresh();
-    void refresh();
     void requestScan();
     void onDeviceStateChanged(uint newState, uint oldState, uint reason);
 
@@ -72,24 +73,25 @@ private:
         QString keyManagement;
     };
 
+    void refresh();
+    // The device's state, connected network and access points; no device
+    // while the radio is off.
+    void readDevice(const QString &device);
     void watchDevice(const QString &device);
-    QList<AccessPoint> readAccessPoints() const;
-    QVariantMap readConnected(uint state) const;
-    struct Profile
-    {
-        QString path;
-        QByteArray ssid;
-        QString uuid;
-    };
-
-    // The saved Wi-Fi profiles, and the paths of those of one network.
-    QList<Profile> savedProfiles() const;
-    QStringList savedConnections(const QByteArray &ssid) const;
+    // Reads the access points one by one, then publishes them.
+    void readAccessPoints(QStringList paths, const QList<AccessPoint> &found);
+    void connectTo(const QString &ssid, const QString &password);
+    // The strongest scanned access point of the network with this readable
+    // name, or none; and the name's bytes, which NetworkManager knows it by.
+    const AccessPoint *strongest(const QString &ssid) const;
+    QByteArray ssidBytes(const QString &ssid) const;
+    void saveAndActivate(const QString &ssid, const QString &connection, const QString &accessPoint,
+                         const QString &keyManagement, const QString &password);
     void publish(const QList<AccessPoint> &found);
     void settleRequest(uint state);
     void fail(const QString &description);
     void setStatus(int status, const QString &description);
-    bool activate(const QString &connection, const QString &accessPoint);
+    void activate(const QString &connection, const QString &accessPoint);
 
     NetworkManagerBus m_nm;
     QString m_device;
@@ -100,7 +102,6 @@ private:
     QString m_statusDescription;
     bool m_scanning = false;
     QTimer m_scanTimer;
-    QTimer m_refreshTimer;
     // The network of the request in progress, and why the device last changed state.
     QString m_requestedSsid;
     uint m_lastReason = 0;

@@ -135,8 +135,10 @@ void VHUsersConfigHelper::enableLockScreen()
     const QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("LockSessions"));
-    // Not awaited: the window stays responsive while logind asks polkit.
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    // Not awaited: the window stays responsive while logind asks polkit,
+    // which answers within seconds when it answers at all.
+    constexpr int LockTimeoutMs = 5000;
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, LockTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [](QDBusPendingCallWatcher *w) {
         const QDBusPendingReply<> reply = *w;
         if (reply.isError())

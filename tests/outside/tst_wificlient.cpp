@@ -66,7 +66,7 @@ private slots:
 
         client.setNetworkStatus(VHNetworkStatus::CONNECTING);
         client.connectRequest(ssid, password);
-        QCOMPARE(client.networkStatus(), int(VHNetworkStatus::FAILED));
+        QTRY_COMPARE(client.networkStatus(), int(VHNetworkStatus::FAILED));
         QVERIFY2(client.statusDescription().contains(ssid), qPrintable(client.statusDescription()));
         const QString manager = QString::fromLatin1(NetworkManagerMock::ManagerPath);
         QCOMPARE(m_nm->methodCalls(manager, QStringLiteral("AddAndActivateConnection")).size(), 0);

@@ -1,7 +1,10 @@
+#include "FrozenProcess.h"
+#include "LoopbackHttpServer.h"
 #include "NetworkManagerMock.h"
 #include "PrivateBus.h"
 #include "SettingHits.h"
 #include "SettingsWindow.h"
+#include "StallProbe.h"
 #include "TestHome.h"
 
 #include <QAbstractItemModel>
@@ -21,8 +24,12 @@ namespace {
 constexpr int Disconnected = 0;
 constexpr int Connecting = 1;
 constexpr int Connected = 2;
+constexpr int Failed = 3;
 
 const QString AccessPointInterface = QStringLiteral("org.freedesktop.NetworkManager.AccessPoint");
+
+// The longest a touch may wait on the window, with room for a loaded machine.
+constexpr qint64 MaxStallMs = 200;
 
 QMutex messagesMutex;
 QStringList messages;
@@ -75,6 +82,21 @@ private:
     QElapsedTimer m_clock;
 };
 
+// The values NetworkManager's WirelessEnabled takes, in order.
+class RadioHistory : public QObject
+{
+    Q_OBJECT
+public:
+    QList<bool> values;
+
+public slots:
+    void propertiesChanged(const QString &, const QVariantMap &changed, const QStringList &)
+    {
+        if (changed.contains("WirelessEnabled"))
+            values.append(changed.value("WirelessEnabled").toBool());
+    }
+};
+
 // The Networking page and its window-level dialogs, against NetworkManager's
 // stand-in on a private system bus.
 class TestPageNetworking : public QObject
@@ -106,6 +128,15 @@ class TestPageNetworking : public QObject
         return listed(w) == ssids && w.item("wirelessSection")->height() == height;
     }
 
+    // NetworkManager's first answer has reached the window. The interfaces
+    // are read in one go, so once the scene's Wi-Fi device shows as up, the
+    // Ethernet device's state has arrived too.
+    static bool interfacesKnown(const SettingsWindow &w)
+    {
+        QObject *interfaces = w.contextObject("NetworkInterface");
+        return QTest::qWaitFor([interfaces] { return interfaces->property("isWifiUp").toBool(); });
+    }
+
     static QQuickItem *row(const SettingsWindow &w, const QString &ssid)
     {
         const QList<QQuickItem *> rows = w.items(QStringLiteral("accessPoint_") + ssid);
@@ -114,6 +145,35 @@ class TestPageNetworking : public QObject
                 return item;
         }
         return nullptr;
+    }
+
+    // Saves Ethernet settings through the dialog, as a person would.
+    static void saveEthernet(const SettingsWindow &w, const QStringList &staticAddress)
+    {
+        w.tap(w.item("ethernetSettingsIcon"));
+        QQuickItem *dhcp = w.item("dhcpSwitch");
+        if (dhcp->property("checked").toBool() != staticAddress.isEmpty())
+            w.tap(dhcp);
+        if (!staticAddress.isEmpty()) {
+            type(w, "ipAddressField", staticAddress.value(0));
+            type(w, "netmaskField", staticAddress.value(1));
+            type(w, "gatewayField", staticAddress.value(2));
+        }
+        w.tap(w.item("ethernetSave"));
+    }
+
+    // The window's texts that show `text`, and whether each renders markup.
+    static QStringList textsShowing(const SettingsWindow &w, const QString &text)
+    {
+        QStringList found;
+        for (QQuickItem *item : w.items(QString())) {
+            if (item->inherits("QQuickText") && item->isVisible()
+                && item->property("text").toString().contains(text)) {
+                const bool plain = item->property("textFormat").toInt() == 0; // Text.PlainText
+                found.append(item->property("text").toString() + (plain ? "" : " (markup)"));
+            }
+        }
+        return found;
     }
 
     static QQuickItem *child(QQuickItem *item, const char *name)
@@ -240,8 +300,9 @@ private slots:
         QFETCH(int, state);
         QFETCH(bool, on);
         m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::DeviceState(state));
+        m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(2);
-        QTRY_VERIFY(w.item("pageNetworking")->isVisible());
+        QVERIFY(interfacesKnown(w));
         QCOMPARE(w.item("ethernetSwitch")->property("checked").toBool(), on);
 
         w.tap(w.item("ethernetSettingsIcon"));
@@ -256,17 +317,20 @@ private slots:
         m_nm->addMethod(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
                         QStringLiteral("Disconnect"), QString(),
                         QStringLiteral("self.SetDeviceDisconnected(self.path)"));
+        m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(2);
         QQuickItem *toggle = w.item("ethernetSwitch");
-        QTRY_VERIFY(w.item("pageNetworking")->isVisible());
+        QVERIFY(interfacesKnown(w));
         QCOMPARE(toggle->property("checked").toBool(), false);
 
         // With no profile yet, the device gets a DHCP one for its interface.
         w.tap(toggle);
-        QTRY_VERIFY(toggle->property("checked").toBool());
+        QVERIFY(toggle->property("checked").toBool());
+        QTRY_COMPARE(
+            m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection")).size(),
+            1);
         const QList<QVariantList> activations
             = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection"));
-        QCOMPARE(activations.size(), 1);
         QCOMPARE(activations.constFirst().value(1).value<QDBusObjectPath>().path(), ethernet);
         const auto profile
             = m_nm->savedProfile(activations.constFirst().value(0).value<QDBusObjectPath>().path());
@@ -274,12 +338,12 @@ private slots:
         QCOMPARE(profile.value("ipv4").value("method").toString(), QStringLiteral("auto"));
 
         w.tap(toggle);
-        QTRY_VERIFY(!toggle->property("checked").toBool());
-        QCOMPARE(m_nm->methodCalls(ethernet, QStringLiteral("Disconnect")).size(), 1);
-        QCOMPARE(m_nm->property(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
-                                QStringLiteral("State"))
-                     .toUInt(),
-                 uint(NetworkManagerMock::Disconnected));
+        QVERIFY(!toggle->property("checked").toBool());
+        QTRY_COMPARE(m_nm->methodCalls(ethernet, QStringLiteral("Disconnect")).size(), 1);
+        QTRY_COMPARE(m_nm->property(ethernet, QStringLiteral("org.freedesktop.NetworkManager.Device"),
+                                    QStringLiteral("State"))
+                         .toUInt(),
+                     uint(NetworkManagerMock::Disconnected));
         QCOMPARE(settingHits(), (QStringList{"Ethernet=true", "Ethernet=false"}));
     }
 
@@ -287,6 +351,7 @@ private slots:
     {
         const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(0);
+        QVERIFY(interfacesKnown(w));
         QObject *client = w.contextObject("WiFiClient");
         QObject *fade = w.item("pageNetworking")->property("transition").value<QObject *>();
         Moments moments(client);
@@ -439,7 +504,7 @@ private slots:
         QVERIFY(w.item("wifiDialog")->isVisible());
         w.tap(w.item("wifiDialogForget"));
         QVERIFY(!w.item("wifiDialog")->isVisible());
-        QVERIFY(m_nm->savedProfile(profile).isEmpty());
+        QTRY_VERIFY(m_nm->savedProfile(profile).isEmpty());
         QTRY_VERIFY(shows(w, QStringList{"Office"}));
         QVERIFY(!w.item("connectedAccessPoint")->isVisible());
         QCOMPARE(listed(w, "saved"), QStringList{"false"});
@@ -509,7 +574,9 @@ private slots:
         QFETCH(QString, field);
         const QString ethernet
             = m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
+        m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(2);
+        QVERIFY(interfacesKnown(w));
         w.tap(w.item("ethernetSettingsIcon"));
         QQuickItem *dialog = w.item("ethernetSettingsDialog");
         QVERIFY(dialog->isVisible());
@@ -532,7 +599,9 @@ private slots:
     void staticAddressReachesNetworkManager()
     {
         m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
+        m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
         SettingsWindow w(2);
+        QVERIFY(interfacesKnown(w));
         w.tap(w.item("ethernetSettingsIcon"));
         w.tap(w.item("dhcpSwitch"));
         type(w, "ipAddressField", QStringLiteral("192.168.1.20"));
@@ -545,10 +614,13 @@ private slots:
                                    {"ipAddress", "192.168.1.20"},
                                    {"netmask", "255.255.255.0"},
                                    {"gatewayAddress", "192.168.1.1"}};
-        QTRY_COMPARE(w.contextObject("EthernetClient")->property("ethernetSettings").toMap(), expected);
-        const QList<QVariantList> added
-            = m_nm->methodCalls(NetworkManagerMock::SettingsPath, QStringLiteral("AddConnection"));
-        QCOMPARE(added.size(), 1);
+        QObject *client = w.contextObject("EthernetClient");
+        QCOMPARE(client->property("ethernetSettings").toMap(), expected);
+        QTRY_COMPARE(
+            m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection")).size(),
+            1);
+        QCOMPARE(m_nm->methodCalls(NetworkManagerMock::SettingsPath, QStringLiteral("AddConnection")).size(),
+                 1);
         const QString path
             = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("ActivateConnection"))
                   .value(0)
@@ -563,6 +635,274 @@ private slots:
         w.tap(w.item("ethernetSettingsIcon"));
         QCOMPARE(w.item("ipAddressField")->property("text").toString(), QStringLiteral("192.168.1.20"));
         QCOMPARE(w.item("dhcpSwitch")->property("checked").toBool(), false);
+    }
+
+    // NetworkManager hung (SIGSTOP) while the window starts: the page opens
+    // and its switches answer at once, and what NetworkManager says arrives
+    // once it answers, also when a read has timed out meanwhile.
+    void startsWhileNetworkManagerIsFrozen_data()
+    {
+        QTest::addColumn<int>("frozenMs");
+        QTest::newRow("briefly") << 1500;
+        QTest::newRow("past a read's time-out") << 4500;
+    }
+
+    void startsWhileNetworkManagerIsFrozen()
+    {
+        QFETCH(int, frozenMs);
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        m_nm->addAccessPoint(wifi, "office", "Office", "02:00:00:00:00:01", 70, 0);
+        FrozenProcess frozen(m_nm->processId());
+        QElapsedTimer clock;
+        clock.start();
+        SettingsWindow w(2);
+        // A window that waited for NetworkManager would take 25 s (D-Bus's
+        // default time-out) at least; a second or two is its usual time here.
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        StallProbe probe;
+        QTRY_COMPARE(w.item("pageNetworking")->opacity(), 1.0);
+        QQuickItem *wifiSwitch = w.item("wifiSwitch");
+        QQuickItem *ethernetSwitch = w.item("ethernetSwitch");
+        QCOMPARE(wifiSwitch->property("checked").toBool(), false);
+        // There is no Ethernet device: the switch goes on, and off again
+        // once NetworkManager has said so.
+        w.tap(ethernetSwitch);
+        QVERIFY(ethernetSwitch->property("checked").toBool());
+        QTest::qWait(int(qMax<qint64>(0, frozenMs - clock.elapsed())));
+        QVERIFY2(probe.longestMs() < MaxStallMs, qPrintable(QString::number(probe.longestMs())));
+
+        frozen.thaw();
+        QTRY_VERIFY(wifiSwitch->property("checked").toBool());
+        QTRY_VERIFY(shows(w, QStringList{"Office"}));
+        QTRY_VERIFY(!ethernetSwitch->property("checked").toBool());
+        QVERIFY2(probe.longestMs() < MaxStallMs, qPrintable(QString::number(probe.longestMs())));
+    }
+
+    // Changes made while NetworkManager is hung show at once and reach it,
+    // in the order they were made, once it answers again.
+    void changesMadeWhileFrozenLandInOrder_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("Wi-Fi off and on again") << "wifi";
+        QTest::newRow("connect with a password") << "connect";
+        QTest::newRow("forget a saved network") << "forget";
+        QTest::newRow("Ethernet static, DHCP, static") << "ethernet";
+    }
+
+    void changesMadeWhileFrozenLandInOrder()
+    {
+        QFETCH(QString, change);
+        const QString manager = QString::fromLatin1(NetworkManagerMock::ManagerPath);
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        const QString office = m_nm->addAccessPoint(wifi, "office", "Office", "02:00:00:00:00:01", 70,
+                                                    NetworkManagerMock::KeyMgmtPsk);
+        m_nm->setProperty(office, AccessPointInterface, QStringLiteral("WpaFlags"), 0u);
+        const QString cafe = m_nm->addAccessPoint(wifi, "cafe", "Cafe", "02:00:00:00:00:02", 50, 0);
+        const QString cafeProfile = m_nm->saveProfile(wifi, cafe, QStringLiteral("Cafe"));
+        m_nm->addEthernetDevice(QStringLiteral("eth0"), NetworkManagerMock::Activated);
+        SettingsWindow w(2);
+        QObject *client = w.contextObject("WiFiClient");
+        QQuickItem *wifiSwitch = w.item("wifiSwitch");
+        QTRY_VERIFY(shows(w, QStringList({"Office", "Cafe"})));
+        QTRY_VERIFY(w.item("ethernetSwitch")->property("checked").toBool());
+
+        RadioHistory radio;
+        QVERIFY(m_bus->connection("radio history")
+                    .connect(NetworkManagerMock::Service, NetworkManagerMock::ManagerPath,
+                             "org.freedesktop.DBus.Properties", "PropertiesChanged", &radio,
+                             SLOT(propertiesChanged(QString, QVariantMap, QStringList))));
+
+        FrozenProcess frozen(m_nm->processId());
+        StallProbe probe;
+        const QString password = QStringLiteral("correct horse battery");
+        const QStringList first{"192.168.1.20", "255.255.255.0", "192.168.1.1"};
+        const QStringList second{"10.0.0.5", "255.0.0.0", "10.0.0.1"};
+        if (change == "wifi") {
+            w.tap(wifiSwitch);
+            QCOMPARE(wifiSwitch->property("checked").toBool(), false);
+            QCOMPARE(listed(w), QStringList());
+            w.tap(wifiSwitch);
+            QCOMPARE(wifiSwitch->property("checked").toBool(), true);
+        } else if (change == "connect") {
+            w.tap(row(w, "Office"));
+            type(w, "wifiPasswordField", password);
+            w.tap(w.item("wifiPasswordConnect"));
+            QCOMPARE(client->property("networkStatus").toInt(), Connecting);
+        } else if (change == "forget") {
+            w.tap(child(row(w, "Cafe"), "settingsButton"));
+            w.tap(w.item("wifiDialogForget"));
+            QCOMPARE(listed(w), QStringList{"Office"});
+        } else {
+            saveEthernet(w, first);
+            saveEthernet(w, QStringList());
+            saveEthernet(w, second);
+            QCOMPARE(
+                w.contextObject("EthernetClient")->property("ethernetSettings").toMap().value("ipAddress"),
+                QVariant("10.0.0.5"));
+        }
+        QTest::qWait(1500);
+        QVERIFY2(probe.longestMs() < MaxStallMs, qPrintable(QString::number(probe.longestMs())));
+        frozen.thaw();
+
+        if (change == "wifi") {
+            QTRY_COMPARE(radio.values, QList<bool>({false, true}));
+            QTRY_VERIFY(shows(w, QStringList({"Office", "Cafe"})));
+            QVERIFY(wifiSwitch->property("checked").toBool());
+        } else if (change == "connect") {
+            QTRY_COMPARE(client->property("networkStatus").toInt(), Connected);
+            const QList<QVariantList> calls
+                = m_nm->methodCalls(manager, QStringLiteral("AddAndActivateConnection"));
+            QCOMPARE(calls.size(), 1);
+            QCOMPARE(NetworkManagerMock::profile(calls.constFirst().value(0))
+                         .value("802-11-wireless-security")
+                         .value("psk")
+                         .toString(),
+                     password);
+        } else if (change == "forget") {
+            QTRY_VERIFY(m_nm->savedProfile(cafeProfile).isEmpty());
+            QTRY_COMPARE(listed(w, "saved"), QStringList({"false", "false"}));
+        } else {
+            QTRY_COMPARE(m_nm->methodCalls(manager, QStringLiteral("ActivateConnection")).size(), 3);
+            const QString profile = m_nm->methodCalls(manager, QStringLiteral("ActivateConnection"))
+                                        .constFirst()
+                                        .value(0)
+                                        .value<QDBusObjectPath>()
+                                        .path();
+            QStringList methods;
+            for (const QVariantList &update : m_nm->methodCalls(profile, QStringLiteral("Update"))) {
+                const QVariantMap ipv4 = NetworkManagerMock::profile(update.value(0)).value("ipv4");
+                methods.append(ipv4.value("method").toString() + " " + ipv4.value("gateway").toString());
+            }
+            QCOMPARE(methods, QStringList({"manual 192.168.1.1", "auto ", "manual 10.0.0.1"}));
+        }
+        QVERIFY2(probe.longestMs() < MaxStallMs, qPrintable(QString::number(probe.longestMs())));
+    }
+
+    // A request that NetworkManager leaves unanswered past its time-out fails
+    // as any failed request does, and nothing of it is sent afterwards.
+    void connectingWhileFrozenPastTheTimeOutFails()
+    {
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        m_nm->addAccessPoint(wifi, "cafe", "Cafe", "02:00:00:00:00:02", 50, 0);
+        SettingsWindow w(2);
+        QObject *client = w.contextObject("WiFiClient");
+        QTRY_VERIFY(shows(w, QStringList{"Cafe"}));
+
+        FrozenProcess frozen(m_nm->processId());
+        w.tap(row(w, "Cafe"));
+        w.tap(w.item("wifiPasswordConnect"));
+        // Behind a read that was on its way when NetworkManager froze, the
+        // request's own read times out.
+        QTRY_COMPARE_WITH_TIMEOUT(client->property("statusDescription").toString(),
+                                  QStringLiteral("Could not connect to Cafe."), 10000);
+        QCOMPARE(client->property("networkStatus").toInt(), Failed);
+        QVERIFY(w.item("accessPointList")->isEnabled());
+
+        frozen.thaw();
+        // Once a later network shows, the window has heard all NetworkManager's late answers.
+        m_nm->addAccessPoint(wifi, "lab", "Lab", "02:00:00:00:00:04", 40, 0);
+        QTRY_VERIFY(shows(w, QStringList({"Cafe", "Lab"})));
+        const QString manager = QString::fromLatin1(NetworkManagerMock::ManagerPath);
+        QCOMPARE(m_nm->methodCalls(manager, QStringLiteral("AddAndActivateConnection")).size(), 0);
+        QCOMPARE(m_nm->methodCalls(manager, QStringLiteral("ActivateConnection")).size(), 0);
+    }
+
+    // Network names come from whoever runs an access point: markup in them
+    // is shown as it is, never rendered, and never makes the window fetch.
+    void markupInNetworkNamesIsShownAsText_data()
+    {
+        QTest::addColumn<QString>("markup");
+        QTest::newRow("image") << "<img src=\"%1\">";
+        QTest::newRow("heading") << "<h1>FREE WIFI</h1>";
+    }
+
+    void markupInNetworkNamesIsShownAsText()
+    {
+        QFETCH(QString, markup);
+        LoopbackHttpServer server;
+        QVERIFY(server.isListening());
+        const QString name = markup.arg(server.url("/ap.png").toString());
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        m_nm->addAccessPoint(wifi, "hostile", name, "02:00:00:00:00:06", 80, 0);
+        m_nm->addAccessPoint(wifi, "office", "Office", "02:00:00:00:00:01", 60, 0);
+        SettingsWindow w(2);
+        QTRY_VERIFY(shows(w, QStringList({name, "Office"})));
+        QCOMPARE(textsShowing(w, name), QStringList{name});
+        const QQuickItem *ordinary = child(row(w, "Office"), "networkName");
+        QCOMPARE(child(row(w, name), "networkName")->height(), ordinary->height());
+
+        // The network's details, then its password dialog and how connecting goes.
+        w.tap(child(row(w, name), "settingsButton"));
+        QCOMPARE(textsShowing(w, name), QStringList({name, name}));
+        w.tap(w.item("wifiDialogClose"));
+        w.tap(row(w, name));
+        w.tap(w.item("wifiPasswordConnect"));
+        QTRY_VERIFY(w.item("connectionStatusText")->isVisible());
+        QTRY_COMPARE(textsShowing(w, name).size(), 3);
+        QCOMPARE(textsShowing(w, name).filter(" (markup)"), QStringList());
+        // An image would have been asked for while the texts were laid out.
+        QTest::qWait(300);
+        QCOMPARE(server.requests(), QStringList());
+    }
+
+    // A network whose name is not UTF-8 is listed under a readable name and
+    // joined with its own bytes; of two such networks with the same readable
+    // name, the stronger one. Its name is logged with control characters
+    // escaped.
+    void networksWhoseNameIsNotUtf8CanBeJoined_data()
+    {
+        QTest::addColumn<QByteArray>("stronger");
+        QTest::addColumn<QByteArray>("weaker");
+        QTest::newRow("Latin-1") << QByteArray("Caf\xe9") << QByteArray("Caf\xe8");
+        QByteArray high;
+        for (char byte = char(0x80); high.size() < 32; ++byte)
+            high.append(byte);
+        QTest::newRow("32 bytes of 0x80-0x9f") << high << QByteArray(32, char(0x90));
+        QTest::newRow("control characters")
+            << QByteArray("Caf\xe9\x1b[2J\nforged line") << QByteArray("Caf\xe8\x1b[2J\nforged line");
+    }
+
+    void networksWhoseNameIsNotUtf8CanBeJoined()
+    {
+        QFETCH(QByteArray, stronger);
+        QFETCH(QByteArray, weaker);
+        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
+        // The stand-in takes UTF-8 names only; the bytes are set afterwards.
+        const QString weak = m_nm->addAccessPoint(wifi, "weak", "weak", "02:00:00:00:00:07", 40, 0);
+        const QString strong = m_nm->addAccessPoint(wifi, "strong", "strong", "02:00:00:00:00:08", 70, 0);
+        m_nm->setProperty(weak, AccessPointInterface, QStringLiteral("Ssid"), weaker);
+        m_nm->setProperty(strong, AccessPointInterface, QStringLiteral("Ssid"), stronger);
+        {
+            QMutexLocker lock(&messagesMutex);
+            messages.clear();
+        }
+        const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+
+        const QString name = QString::fromUtf8(stronger);
+        {
+            SettingsWindow w(2);
+            QObject *client = w.contextObject("WiFiClient");
+            QTRY_VERIFY(shows(w, QStringList{name}));
+            w.tap(row(w, name));
+            w.tap(w.item("wifiPasswordConnect"));
+            QTRY_COMPARE(client->property("networkStatus").toInt(), Failed);
+            QVERIFY2(!client->property("statusDescription").toString().contains("out of range"),
+                     qPrintable(client->property("statusDescription").toString()));
+        }
+        qInstallMessageHandler(previous);
+
+        const QList<QVariantList> calls
+            = m_nm->methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("AddAndActivateConnection"));
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(
+            NetworkManagerMock::profile(calls.constFirst().value(0)).value("802-11-wireless").value("ssid"),
+            QVariant(stronger));
+        QCOMPARE(calls.constFirst().value(2).value<QDBusObjectPath>().path(), strong);
+        QMutexLocker lock(&messagesMutex);
+        const QStringList attempts = messages.filter("connecting to");
+        QCOMPARE(attempts.size(), 1);
+        for (const QChar c : attempts.constFirst())
+            QVERIFY2(c.unicode() >= 0x20 && c.unicode() != 0x7f, qPrintable(attempts.constFirst()));
     }
 };
 

@@ -1,7 +1,9 @@
 #include "DBusMock.h"
+#include "FrozenProcess.h"
 #include "PrivateBus.h"
 #include "SettingHits.h"
 #include "SettingsWindow.h"
+#include "StallProbe.h"
 #include "TestHome.h"
 #include "VHUsersConfigHelper.h"
 
@@ -254,6 +256,23 @@ private slots:
         w.tap(w.item("lockButton"));
         QTRY_COMPARE(m_logind->methods().count("LockSessions"), before + 1);
         QCOMPARE(lastSettingHit(), QStringLiteral("Display=Locked"));
+    }
+
+    // logind hung (SIGSTOP): Lock answers at once, and the request reaches
+    // logind once it answers again.
+    void lockWhileLogindIsFrozen()
+    {
+        SettingsWindow w(5);
+        openPage(w);
+        const int before = m_logind->methods().count("LockSessions");
+        FrozenProcess frozen(m_logind->processId());
+        StallProbe probe;
+        w.tap(w.item("lockButton"));
+        QCOMPARE(lastSettingHit(), QStringLiteral("Display=Locked"));
+        QTest::qWait(1000);
+        QVERIFY2(probe.longestMs() < 200, qPrintable(QString::number(probe.longestMs())));
+        frozen.thaw();
+        QTRY_COMPARE(m_logind->methods().count("LockSessions"), before + 1);
     }
 };
 

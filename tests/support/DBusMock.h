@@ -18,6 +18,8 @@ public:
 
     bool isValid() const { return m_valid; }
     QString errorString() const { return m_error; }
+    // The stand-in's process, for tests that freeze it.
+    qint64 processId() const { return m_process.processId(); }
     // Names of the methods called on the object so far, oldest first; on
     // another object of the service when a path is given.
     QStringList methods(const QString &objectPath = QString()) const;

@@ -2,30 +2,20 @@
 
 #include <QtGlobal>
 
-#include <signal.h>
-
-// Stops a service's process with SIGSTOP for as long as this lives, which is
-// how a hung service looks to its clients, and lets it go on with SIGCONT.
+// A process stopped with SIGSTOP, as a hung service is: it keeps its bus
+// name and its socket, and answers nothing until it is let go (SIGCONT),
+// at the latest when this object goes.
 class FrozenProcess
 {
 public:
-    explicit FrozenProcess(qint64 pid)
-        : m_pid(pid)
-    {
-        if (m_pid > 0)
-            ::kill(pid_t(m_pid), SIGSTOP);
-    }
-    ~FrozenProcess() { thaw(); }
+    explicit FrozenProcess(qint64 processId);
+    ~FrozenProcess();
     FrozenProcess(const FrozenProcess &) = delete;
     FrozenProcess &operator=(const FrozenProcess &) = delete;
 
-    void thaw()
-    {
-        if (m_pid > 0)
-            ::kill(pid_t(m_pid), SIGCONT);
-        m_pid = 0;
-    }
+    void thaw();
 
 private:
-    qint64 m_pid;
+    qint64 m_processId;
+    bool m_frozen = false;
 };

@@ -35,6 +35,7 @@ public:
 
     bool isValid() const { return m_mock.isValid(); }
     QString errorString() const { return m_mock.errorString(); }
+    qint64 processId() const { return m_mock.processId(); }
 
     // Template helpers; each returns the new object's path.
     QString addWifiDevice(const QString &interface, DeviceState state);

@@ -39,6 +39,8 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             width: dialog.width - 3 * VHQmlCommonDefines.largeMargin - VHQmlCommonDefines.iconSize
             text: dialog.title
+            // Titles name networks and users, whose names come from outside.
+            textFormat: Text.PlainText
             font.pixelSize: VHQmlCommonDefines.fontSizeDialogTitle
             font.bold: true
             color: VHColorPalette.textPrimary

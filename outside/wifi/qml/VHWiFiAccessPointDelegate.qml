@@ -55,8 +55,11 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
 
         Text {
+            objectName: "networkName"
             width: parent.width
             text: delegate.networkName
+            // A network's name is whatever its owner chose.
+            textFormat: Text.PlainText
             font.pixelSize: VHQmlCommonDefines.fontSizeControl + 1
             font.bold: delegate.connected
             color: VHColorPalette.textPrimary

@@ -20,6 +20,8 @@ Row {
     Text {
         width: 300
         text: row.value.length > 0 ? row.value : "–"
+        // Values come from the access point and NetworkManager.
+        textFormat: Text.PlainText
         font.pixelSize: VHQmlCommonDefines.fontSizeControl
         color: VHColorPalette.textPrimary
         elide: Text.ElideRight

@@ -88,6 +88,8 @@ VHGeneralDialogBasic {
             visible: false
             width: parent.width
             text: dialog.statusDescription
+            // It names the network, whose name its owner chose.
+            textFormat: Text.PlainText
             font.pixelSize: VHQmlCommonDefines.fontSizeControl
             font.bold: true
             color: VHColorPalette.textSecondary

@@ -37,6 +37,15 @@ SettingsPage {
         }
     }
 
+    // NetworkManager's first answer may come after the page has faded in.
+    Connections {
+        target: NetworkInterface
+        function onIsWifiUpChanged() {
+            if (page.display && NetworkInterface.isWifiUp && !WiFiClient.wifiScanning)
+                scanDelay.start()
+        }
+    }
+
     Timer {
         id: scanDelay
         objectName: "timerScan"
