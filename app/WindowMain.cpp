@@ -16,7 +16,7 @@ extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint s
     // read-aheads below log from threads of their own.
     QThread::currentThread();
     // Loading the print system and asking it overlaps the window's start-up;
-    // the printer settings, built first, wait for the answer.
+    // the printer settings take the answer whenever it comes.
     VHSettingsPrinter::prefetchPrinterOptions();
     StartupWarmUps::fontConfig().start();
     StartupWarmUps::systemBus().start();

@@ -1,38 +1,91 @@
 #include "CupsSupport.h"
 
+#include "CupsExchanges.h"
 #include "CupsQueue.h"
 #include "CupsSupportLogging.h"
 #include "PrintOptions.h"
 
 #include <QLocale>
 
-#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <utility>
 
-CupsSupport::CupsSupport(const QString &queueName)
+namespace {
+
+// How long closing waits for writes still under way.
+constexpr std::chrono::milliseconds kCloseWait(2000);
+
+} // namespace
+
+CupsSupport::CupsSupport(const QString &queueName, Reading reading)
     : m_queueName(queueName)
-    , m_queueNameUtf8(queueName.toUtf8())
 {
-    load();
+    // The reports come from the exchange thread; the object takes them on
+    // its own thread.
+    CupsExchanges::Reports reports;
+    reports.read = [this](const CupsQueue::Defaults &defaults) {
+        QMetaObject::invokeMethod(
+            this, [this, defaults] { takeRead(defaults.options, defaults.ppdDefaults, defaults.available); },
+            Qt::QueuedConnection);
+    };
+    reports.written = [this](const CupsQueue::Changes &written, const CupsQueue::Options &stored) {
+        QMetaObject::invokeMethod(
+            this, [this, written, stored] { takeWritten(written, stored); }, Qt::QueuedConnection);
+    };
+    m_exchanges = std::make_unique<CupsExchanges>(queueName.toUtf8(), std::move(reports));
+
+    if (reading == Reading::InBackground) {
+        m_exchanges->readInBackground();
+        return;
+    }
+    const CupsQueue::Defaults defaults = m_exchanges->readAndWait();
+    m_options = defaults.options;
+    m_ppdDefaults = defaults.ppdDefaults;
+    m_queueAvailable = defaults.available;
+    m_optionsRead = true;
 }
 
-CupsSupport::~CupsSupport() = default;
+CupsSupport::~CupsSupport()
+{
+    const CupsQueue::Changes unwritten = m_exchanges->finishWrites(kCloseWait);
+    for (const auto &change : unwritten) {
+        qCWarning(lcCupsSupport) << "option" << change.first << "=" << change.second << "not stored for queue"
+                                 << m_queueName << "before closing";
+    }
+}
 
 void CupsSupport::prefetch(const QString &queueName)
 {
     CupsQueue::prefetch(queueName.toUtf8());
 }
 
-void CupsSupport::load()
+void CupsSupport::takeRead(const QHash<QByteArray, QString> &options,
+                           const QHash<QByteArray, QString> &ppdDefaults, bool available)
 {
-    CupsQueue::Defaults defaults = CupsQueue::read(m_queueNameUtf8);
-    m_options = std::move(defaults.options);
-    m_ppdDefaults = std::move(defaults.ppdDefaults);
-    m_queueAvailable = defaults.available;
+    m_options = options;
+    m_ppdDefaults = ppdDefaults;
+    m_queueAvailable = available;
+    m_optionsRead = true;
+    emit optionsRead();
+}
+
+void CupsSupport::takeWritten(const Changes &written, const QHash<QByteArray, QString> &stored)
+{
+    m_options = stored;
+    m_queueAvailable = true;
+    for (const auto &change : written) {
+        const auto unwritten = m_unwritten.constFind(change.first);
+        if (unwritten != m_unwritten.cend() && *unwritten == change.second)
+            m_unwritten.erase(unwritten);
+    }
 }
 
 QString CupsSupport::value(const char *name) const
 {
+    const auto unwritten = m_unwritten.constFind(name);
+    if (unwritten != m_unwritten.constEnd())
+        return *unwritten;
     const auto option = m_options.constFind(name);
     if (option != m_options.constEnd())
         return *option;
@@ -71,32 +124,21 @@ CupsSupport::Batch::~Batch()
     m_cups.endBatch();
 }
 
-bool CupsSupport::isStored(const QByteArray &name, const QString &value,
-                           const QHash<QByteArray, QString> &options) const
+bool CupsSupport::isStored(const QByteArray &name, const QString &value) const
 {
-    const auto option = options.constFind(name);
-    return m_queueAvailable && option != options.constEnd() && *option == value;
+    const auto option = m_options.constFind(name);
+    return m_queueAvailable && option != m_options.constEnd() && *option == value;
 }
 
 void CupsSupport::beginBatch()
 {
-    if (m_batchDepth++ == 0)
-        m_optionsBeforeBatch = m_options;
+    ++m_batchDepth;
 }
 
 void CupsSupport::endBatch()
 {
-    if (--m_batchDepth > 0)
-        return;
-    QList<QPair<QByteArray, QString>> changes = std::move(m_pending);
-    m_pending.clear();
-    auto unchanged = [this](const QPair<QByteArray, QString> &change) {
-        return isStored(change.first, change.second, m_optionsBeforeBatch);
-    };
-    changes.erase(std::remove_if(changes.begin(), changes.end(), unchanged), changes.end());
-    if (!changes.isEmpty() && !write(changes))
-        m_options = m_optionsBeforeBatch;
-    m_optionsBeforeBatch.clear();
+    if (--m_batchDepth == 0 && !m_batch.isEmpty())
+        m_exchanges->write(std::exchange(m_batch, {}));
 }
 
 // A value the queue already holds, as last read or written, is not written
@@ -104,23 +146,14 @@ void CupsSupport::endBatch()
 void CupsSupport::store(const char *name, const QString &value)
 {
     const QByteArray key(name);
-    if (m_batchDepth == 0) {
-        if (!isStored(key, value, m_options))
-            write({{key, value}});
+    const auto unwritten = m_unwritten.constFind(key);
+    if (unwritten != m_unwritten.cend() ? *unwritten == value : isStored(key, value))
         return;
-    }
-    auto same = [&key](const QPair<QByteArray, QString> &change) { return change.first == key; };
-    m_pending.erase(std::remove_if(m_pending.begin(), m_pending.end(), same), m_pending.end());
-    m_pending.append({key, value});
-    m_options.insert(key, value);
-}
-
-bool CupsSupport::write(const QList<QPair<QByteArray, QString>> &changes)
-{
-    if (!CupsQueue::write(m_queueNameUtf8, changes, m_options))
-        return false;
-    m_queueAvailable = true;
-    return true;
+    m_unwritten.insert(key, value);
+    if (m_batchDepth > 0)
+        CupsExchanges::merge(m_batch, {{key, value}});
+    else
+        m_exchanges->write({{key, value}});
 }
 
 CupsSupport::_CupsOrientation CupsSupport::getOrientation() const

@@ -3,16 +3,24 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QObject>
 #include <QPair>
 #include <QString>
 
+#include <memory>
+
+class CupsExchanges;
+
 // The label printer's print options, kept as the CUPS defaults of one queue
 // (the per-user lpoptions mechanism), so that every job sent to the queue with
-// plain `lp -d <queue>` carries them. Values are read once at construction and
-// follow every successful write; a missing scheduler, queue or option yields
-// the getter's default instead of an error.
-class CupsSupport
+// plain `lp -d <queue>` carries them. The getters answer from memory at once:
+// the values last set, else the queue's as last read or written, else the
+// getter's default (also for a missing scheduler, queue or option). Setters
+// return at once too; the writes follow on a thread of their own, in order,
+// and are kept and tried again while the scheduler does not take them.
+class CupsSupport : public QObject
 {
+    Q_OBJECT
 public:
     // Values of the IPP attribute "orientation-requested".
     enum _CupsOrientation : int {
@@ -23,20 +31,28 @@ public:
         REVERSE_PORTRAIT = 6,
     };
 
-    explicit CupsSupport(const QString &queueName = QStringLiteral("Tundrel"));
-    ~CupsSupport();
+    enum class Reading {
+        // The constructor waits for the queue's options: for tools and
+        // tests, never for a GUI thread.
+        Wait,
+        // The constructor returns at once; optionsRead() tells when the
+        // queue's options have arrived.
+        InBackground,
+    };
+
+    explicit CupsSupport(const QString &queueName = QStringLiteral("Tundrel"),
+                         Reading reading = Reading::Wait);
+    // Waits up to about 2 s for the writes still under way and logs each
+    // option it could not store.
+    ~CupsSupport() override;
 
     // Starts reading the queue's options in the background; the next
     // CupsSupport of that queue is built from them.
     static void prefetch(const QString &queueName);
 
-    CupsSupport(const CupsSupport &) = delete;
-    CupsSupport &operator=(const CupsSupport &) = delete;
-
     // Groups option writes: while a batch is open, setters only change what
-    // the getters return, and closing the outermost batch stores them all
-    // with one read and one write of the queue's defaults. A failed store
-    // leaves the getters as they were before the batch.
+    // the getters return, and closing the outermost batch hands them all on
+    // as one write of the queue's defaults.
     class Batch
     {
     public:
@@ -50,8 +66,11 @@ public:
     };
 
     QString queueName() const { return m_queueName; }
-    // Whether the scheduler knew the queue when the options were last read.
+    // Whether the scheduler knew the queue when the options were last read
+    // or written.
     bool isQueueAvailable() const { return m_queueAvailable; }
+    // Whether the reading of the queue's options is over.
+    bool hasReadOptions() const { return m_optionsRead; }
 
     _CupsOrientation getOrientation() const;
     void setOrientation(_CupsOrientation orientation);
@@ -97,27 +116,35 @@ public:
     int getColorHeadOffset(int head) const;
     void setColorHeadOffset(int value, int head);
 
+signals:
+    // The queue's options arrived (Reading::InBackground). The getters answer
+    // with them now, except for the options set since construction, whose
+    // last values still win.
+    void optionsRead();
+
 private:
-    void load();
-    // The option's text, or a null QString when neither the queue's defaults
-    // nor its PPD have it.
+    using Changes = QList<QPair<QByteArray, QString>>;
+
+    // The option's text, or a null QString when neither the values set nor
+    // the queue's defaults nor its PPD have it.
     QString value(const char *name) const;
     int intValue(const char *name, int fallback) const;
     bool boolValue(const char *name, bool fallback) const;
     void store(const char *name, const QString &value);
-    // Writes the options to the queue's defaults in one exchange.
-    bool write(const QList<QPair<QByteArray, QString>> &changes);
-    bool isStored(const QByteArray &name, const QString &value,
-                  const QHash<QByteArray, QString> &options) const;
+    bool isStored(const QByteArray &name, const QString &value) const;
     void beginBatch();
     void endBatch();
+    void takeRead(const QHash<QByteArray, QString> &options, const QHash<QByteArray, QString> &ppdDefaults,
+                  bool available);
+    void takeWritten(const Changes &written, const QHash<QByteArray, QString> &stored);
 
     QString m_queueName;
-    QByteArray m_queueNameUtf8;
     bool m_queueAvailable = false;
+    bool m_optionsRead = false;
     QHash<QByteArray, QString> m_options;     // the queue's defaults incl. lpoptions
     QHash<QByteArray, QString> m_ppdDefaults; // DefaultXxx choices of the PPD
+    QHash<QByteArray, QString> m_unwritten;   // set, and not yet known to be stored
     int m_batchDepth = 0;
-    QList<QPair<QByteArray, QString>> m_pending; // in the order they were set
-    QHash<QByteArray, QString> m_optionsBeforeBatch;
+    Changes m_batch; // in the order they were set
+    std::unique_ptr<CupsExchanges> m_exchanges;
 };

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -106,43 +107,84 @@ VHSettingsPrinter::VHSettingsPrinter(QObject *parent, const QString &testPages)
     orderedDitherSuffix
         = QCoreApplication::translate("QObject", "Ordered Dither", "Ordered Dither method name");
 
-    cupsSupport = std::make_unique<CupsSupport>(kQueueName);
+    // The window does not wait for the print system, which may hang.
+    cupsSupport = std::make_unique<CupsSupport>(kQueueName, CupsSupport::Reading::InBackground);
+    connect(cupsSupport.get(), &CupsSupport::optionsRead, this, [this] {
+        takeBackEndValues(true);
+        remakePresetsAwaitingOptions();
+    });
 
     populateOrientationMap();
     populateDitheringMap();
     populateCutOptionsMap();
 
-    negative = cupsSupport->getInverse();
-    mirror = cupsSupport->getMirror();
-    overprint = cupsSupport->getOverprint();
-    whitebase = cupsSupport->getWhiteBase();
-
-    orientationEnum = cupsSupport->getOrientation();
-    orientationOption = textForCode(orientationMap, orientationEnum);
-
-    ditheringMethod = textForCode(ditheringMap, cupsSupport->getDithering());
-
-    cutEnum = toInt(cupsSupport->getPpdOption(PrintOptions::cutMedia));
-    cutOption = textForCode(cutOptionsMap, cutEnum);
-
-    head1HeatOffset = cupsSupport->getColorHeadOffset(1);
-    head2HeatOffset = cupsSupport->getColorHeadOffset(2);
-
     orientationComboBoxModel = orientationMap.keys();
     cutComboBoxModel = cutOptionsMap.keys();
     ditheringComboBoxModel = ditheringMap.keys();
 
-    backfeedOffset = truncated(cupsSupport->getStop());
-    feedOffset = cupsSupport->getFeed();
-    horizontal1Offset = cupsSupport->getOffsetH1();
-    horizontal2Offset = cupsSupport->getOffsetH2();
-    vertical1Offset = cupsSupport->getOffsetV1();
-    vertical2Offset = cupsSupport->getOffsetV2();
-    r1Tension = cupsSupport->getR1Tension();
-    r2Tension = cupsSupport->getR2Tension();
-    ribbonSaver = cupsSupport->getRibbonSaver();
+    takeBackEndValues(false);
 
     presetList = std::make_unique<PresetList>(kQueueName, true);
+}
+
+void VHSettingsPrinter::takeBackEndValues(bool announce)
+{
+    auto take = [this, announce](auto &member, const auto &value, auto changed) {
+        if (member == value)
+            return;
+        member = value;
+        if (announce)
+            emit(this->*changed)(member);
+    };
+    take(negative, cupsSupport->getInverse(), &VHSettingsPrinter::negativeChanged);
+    take(mirror, cupsSupport->getMirror(), &VHSettingsPrinter::mirrorChanged);
+    take(overprint, cupsSupport->getOverprint(), &VHSettingsPrinter::overprintChanged);
+    take(whitebase, cupsSupport->getWhiteBase(), &VHSettingsPrinter::whitebaseChanged);
+
+    const int orientation = cupsSupport->getOrientation();
+    take(orientationEnum, orientation, &VHSettingsPrinter::orientationEnumChanged);
+    take(orientationOption, textForCode(orientationMap, orientation),
+         &VHSettingsPrinter::orientationOptionChanged);
+
+    take(ditheringMethod, textForCode(ditheringMap, cupsSupport->getDithering()),
+         &VHSettingsPrinter::ditheringMethodChanged);
+
+    const int cut = toInt(cupsSupport->getPpdOption(PrintOptions::cutMedia));
+    take(cutEnum, cut, &VHSettingsPrinter::cutEnumChanged);
+    take(cutOption, textForCode(cutOptionsMap, cut), &VHSettingsPrinter::cutOptionChanged);
+
+    take(head1HeatOffset, cupsSupport->getColorHeadOffset(1), &VHSettingsPrinter::head1HeatOffsetChanged);
+    take(head2HeatOffset, cupsSupport->getColorHeadOffset(2), &VHSettingsPrinter::head2HeatOffsetChanged);
+
+    take(backfeedOffset, truncated(cupsSupport->getStop()), &VHSettingsPrinter::backfeedOffsetChanged);
+    take(feedOffset, cupsSupport->getFeed(), &VHSettingsPrinter::feedOffsetChanged);
+    take(horizontal1Offset, cupsSupport->getOffsetH1(), &VHSettingsPrinter::horizontal1OffsetChanged);
+    take(horizontal2Offset, cupsSupport->getOffsetH2(), &VHSettingsPrinter::horizontal2OffsetChanged);
+    take(vertical1Offset, cupsSupport->getOffsetV1(), &VHSettingsPrinter::vertical1OffsetChanged);
+    take(vertical2Offset, cupsSupport->getOffsetV2(), &VHSettingsPrinter::vertical2OffsetChanged);
+    take(r1Tension, cupsSupport->getR1Tension(), &VHSettingsPrinter::r1TensionChanged);
+    take(r2Tension, cupsSupport->getR2Tension(), &VHSettingsPrinter::r2TensionChanged);
+    take(ribbonSaver, cupsSupport->getRibbonSaver(), &VHSettingsPrinter::ribbonSaverChanged);
+}
+
+bool VHSettingsPrinter::hasPrinterOptions() const
+{
+    return cupsSupport->hasReadOptions();
+}
+
+void VHSettingsPrinter::remakePresetsAwaitingOptions()
+{
+    if (presetsAwaitingOptions.isEmpty())
+        return;
+    const QStringList options = presentOptions();
+    for (const QString &name : std::exchange(presetsAwaitingOptions, {})) {
+        const Preset *made = presetList->findPreset(name);
+        if (!made)
+            continue; // deleted meanwhile
+        presetList->addPreset(new Preset(kQueueName, made->id(), made->state(), options, made->name(),
+                                         made->description(), made->index(), presetList.get()));
+    }
+    presetList->save(presetList->getPredefinedPresetNames());
 }
 
 VHSettingsPrinter::~VHSettingsPrinter() = default;
@@ -282,7 +324,7 @@ void VHSettingsPrinter::setRibbonSaver(bool ribbonSaver)
     cupsSupport->setRibbonSaver(ribbonSaver);
 }
 
-bool VHSettingsPrinter::addPreset(QString presetName)
+QStringList VHSettingsPrinter::presentOptions() const
 {
     // From the back-end's present values, not the snapshot in the members;
     // only the cut code has no getter there.
@@ -305,7 +347,12 @@ bool VHSettingsPrinter::addPreset(QString presetName)
     values.ribbon1Tension = cupsSupport->getR1Tension();
     values.ribbon2Tension = cupsSupport->getR2Tension();
     values.ribbonSaverOn = cupsSupport->getRibbonSaver();
-    const QStringList options = PrintOptions::presetOptions(values);
+    return PrintOptions::presetOptions(values);
+}
+
+bool VHSettingsPrinter::addPreset(QString presetName)
+{
+    const QStringList options = presentOptions();
 
     const int index = presetList->applyLastPresetIndex();
     auto *preset = new Preset(kQueueName, PresetList::presetId(presetName), Preset::STATE_USER, options,
@@ -313,6 +360,8 @@ bool VHSettingsPrinter::addPreset(QString presetName)
     presetList->addPreset(preset);
     presetList->setCurrentPreset(preset);
     presetList->save(presetList->getPredefinedPresetNames());
+    if (!hasPrinterOptions() && !presetsAwaitingOptions.contains(presetName))
+        presetsAwaitingOptions.append(presetName);
     return true;
 }
 

@@ -10,9 +10,11 @@
 class CupsSupport;
 class PresetList;
 
-// The printer settings behind the printer pages (QML: SettingsPrinter): reads
-// every print option once from the print back-end, passes the user's changes
-// straight on to it, keeps presets and prints test pages.
+// The printer settings behind the printer pages (QML: SettingsPrinter): takes
+// every print option from the print back-end once the queue has answered
+// (until then the properties hold a fresh printer's values, and the late
+// values arrive as changes), passes the user's changes straight on to it,
+// keeps presets and prints test pages.
 class VHSettingsPrinter : public QObject
 {
     Q_OBJECT
@@ -49,8 +51,10 @@ public:
 
     static QString defaultTestPageFolder();
     // Starts reading the printer's options, so that a VHSettingsPrinter built
-    // a little later need not wait for the print system.
+    // a little later gets them sooner.
     static void prefetchPrinterOptions();
+    // Whether the printer's options have arrived from the print system.
+    bool hasPrinterOptions() const;
 
     QString getOrientationOption() const { return orientationOption; }
     QString getCutOption() const { return cutOption; }
@@ -132,6 +136,15 @@ private slots:
     void populateCutOptionsMap();
 
 private:
+    // Takes every option from the back-end; announces the properties that
+    // change, except while constructing.
+    void takeBackEndValues(bool announce);
+    // The option list of a preset made from the back-end's present values.
+    QStringList presentOptions() const;
+    // Presets added before the printer's options arrived hold a fresh
+    // printer's values where the user had set none: made anew on arrival.
+    void remakePresetsAwaitingOptions();
+
     QString orientationOption;
     QString cutOption;
     QString ditheringMethod;
@@ -163,4 +176,5 @@ private:
     std::unique_ptr<CupsSupport> cupsSupport;
     std::unique_ptr<PresetList> presetList;
     const QString testPageFolder;
+    QStringList presetsAwaitingOptions;
 };

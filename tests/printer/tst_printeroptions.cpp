@@ -3,6 +3,7 @@
 #include "CupsScheduler.h"
 #include "CupsSupport.h"
 #include "QMLCupsEnums.h"
+#include "ReadyPrinter.h"
 #include "SignalRecorder.h"
 #include "TestHome.h"
 #include "VHSettingsPrinter.h"
@@ -101,7 +102,7 @@ void tst_PrinterOptions::cleanupTestCase()
 
 void tst_PrinterOptions::modelsAreSortedTables()
 {
-    const VHSettingsPrinter printer;
+    const ReadyPrinter printer;
     QCOMPARE(printer.getOrientationComboBoxModel(),
              (QStringList{"Landscape", "Landscape 180", "Portrait", "Portrait 180"}));
     QCOMPARE(printer.getCutComboBoxModel(), (QStringList{"Cut After Job", "Cut After Page", "No Cut"}));
@@ -155,7 +156,7 @@ void tst_PrinterOptions::textsToCodes()
 
     // Start from values no row sets, so "unchanged" means something.
     m_cups->writeUserOptions("orientation-requested=7 CutMedia=9 Dithering=99");
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     const QVariantMap before = properties(printer);
     SignalRecorder recorder(&printer);
 
@@ -257,7 +258,7 @@ void tst_PrinterOptions::snapshotAtConstruction()
     if (!options.isEmpty())
         m_cups->writeUserOptions(options);
 
-    const VHSettingsPrinter printer;
+    const ReadyPrinter printer;
     const QVariantMap actual = properties(printer);
     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
         QVERIFY2(actual.value(it.key()) == it.value(),
@@ -312,7 +313,7 @@ void tst_PrinterOptions::settersPassStraightThrough()
     };
     QVERIFY(readers.contains(slot));
 
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     const QVariantMap before = properties(printer);
     SignalRecorder recorder(&printer);
 
@@ -333,7 +334,7 @@ void tst_PrinterOptions::translatedTextsDriveTheModels()
     GermanTranslator german;
     QVERIFY(QCoreApplication::installTranslator(&german));
     m_cups->writeUserOptions("orientation-requested=3 Dithering=32 CutMedia=2");
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
 
     QCOMPARE(printer.getOrientationComboBoxModel(), (QStringList{"Hoch", "Hoch 180", "Quer", "Quer 180"}));
     QCOMPARE(printer.getCutComboBoxModel(),

@@ -5,6 +5,7 @@
 #include "CupsSupport.h"
 #include "Preset.h"
 #include "PresetList.h"
+#include "ReadyPrinter.h"
 #include "SignalRecorder.h"
 #include "TestHome.h"
 #include "VHSettingsPrinter.h"
@@ -65,7 +66,7 @@ void storePreset(const QString &name, const QStringList &options)
 // Second-process half of presetsSurviveARestart.
 int dumpPresets(const QString &name)
 {
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     QTextStream out(stdout);
     out << printer.populatePresetList().join('|') << '\n';
     out << printer.loadPreset(name).join('|') << '\n';
@@ -141,7 +142,7 @@ QJsonObject tst_PrinterPresets::storedJson() const
 void tst_PrinterPresets::saveThenLoadRestoresAllButRibbonSaver()
 {
     {
-        VHSettingsPrinter printer;
+        ReadyPrinter printer;
         printer.setPrintOrientation("Portrait 180");
         printer.setCutOption("Cut After Job");
         printer.setDitheringMethod("Bayer Ordered Dither");
@@ -204,7 +205,7 @@ void tst_PrinterPresets::saveThenLoadRestoresAllButRibbonSaver()
                              "NegativePrint=False Overprint=True WhiteBase=False RibbonSaver=False "
                              "Feed=1 Stop=1 head1Offset=1 head2Offset=1 Hoffset1=9 Hoffset2=9 "
                              "Voffset1=9 Voffset2=9 R1TensionAdjust=1 R2TensionAdjust=1");
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     SignalRecorder recorder(&printer);
     QCOMPARE(printer.loadPreset("A"), stored);
 
@@ -266,7 +267,7 @@ void tst_PrinterPresets::stopTextOfAddPreset()
     QFETCH(int, loaded);
 
     m_cups->writeUserOptions("Stop=" + stop);
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     printer.addPreset("S");
     const QStringList options = printer.loadPreset("S");
     QCOMPARE(options.value(options.indexOf("Stop") + 1), text);
@@ -356,7 +357,7 @@ void tst_PrinterPresets::loadRules()
 
     m_cups->writeUserOptions(kStartOptions);
     storePreset("P", options);
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     SignalRecorder recorder(&printer);
 
     QCOMPARE(printer.loadPreset("P"), options);
@@ -378,7 +379,7 @@ void tst_PrinterPresets::loadRules()
 void tst_PrinterPresets::emptyOrUnknownPresetChangesNothing()
 {
     m_cups->writeUserOptions(kStartOptions);
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     const QVariantMap before = properties(printer);
     const QVariantMap queueBefore = backEnd();
     SignalRecorder recorder(&printer);
@@ -394,7 +395,7 @@ void tst_PrinterPresets::emptyOrUnknownPresetChangesNothing()
 
 void tst_PrinterPresets::presetListShowsCurrentSettingsFirst()
 {
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     // The shipped sample exists but is never offered.
     QCOMPARE(printer.populatePresetList(), QStringList{"<Current Settings>"});
     QVERIFY(!printer.loadPreset("Sample Preset").isEmpty());
@@ -409,7 +410,7 @@ void tst_PrinterPresets::presetListShowsCurrentSettingsFirst()
 void tst_PrinterPresets::deleteWithEmptyNameDoesNotSave()
 {
     {
-        VHSettingsPrinter printer;
+        ReadyPrinter printer;
         printer.addPreset("A");
     }
     // Mark the file; any save would rewrite it without the mark.
@@ -421,7 +422,7 @@ void tst_PrinterPresets::deleteWithEmptyNameDoesNotSave()
     file.write(QJsonDocument(marked).toJson());
     file.close();
 
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     printer.deletePreset(QString());
     QVERIFY(storedJson().contains("marker"));
     QCOMPARE(printer.populatePresetList(), (QStringList{"<Current Settings>", "A"}));
@@ -434,7 +435,7 @@ void tst_PrinterPresets::deleteWithEmptyNameDoesNotSave()
 
 void tst_PrinterPresets::currentPresetFollowsAddLoadDelete()
 {
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     printer.addPreset("A");
     QCOMPARE(storedJson().value("current").toString(), QStringLiteral("A"));
     printer.addPreset("B");
@@ -453,7 +454,7 @@ void tst_PrinterPresets::currentPresetFollowsAddLoadDelete()
 void tst_PrinterPresets::presetsSurviveARestart()
 {
     {
-        VHSettingsPrinter printer;
+        ReadyPrinter printer;
         printer.setPrintOrientation("Portrait");
         printer.setFeedOffset(12);
         printer.addPreset("Kept");
@@ -499,13 +500,13 @@ void tst_PrinterPresets::hostileNames()
     const QStringList expected
         = listed ? QStringList{"<Current Settings>", name} : QStringList{"<Current Settings>"};
     {
-        VHSettingsPrinter printer;
+        ReadyPrinter printer;
         QVERIFY(printer.addPreset(name));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(printer.populatePresetList(), expected);
     }
     // Read back by a new object from the stored file.
-    VHSettingsPrinter printer;
+    ReadyPrinter printer;
     QCOMPARE(printer.populatePresetList(), expected);
     QCOMPARE(printer.loadPreset(name).size(), listed ? 36 : 0);
     printer.deletePreset(name);

@@ -1,6 +1,7 @@
 // printTestPage end to end: lp, a real cupsd with the queue "Tundrel", and
 // the bytes that reach the printer's socket.
 #include "CupsScheduler.h"
+#include "ReadyPrinter.h"
 #include "SignalRecorder.h"
 #include "TestHome.h"
 #include "VHSettingsPrinter.h"
@@ -90,7 +91,7 @@ void tst_PrinterTestPage::pageFollowsSupplyWidth()
     QFETCH(double, width);
     QFETCH(QString, page);
 
-    VHSettingsPrinter printer(nullptr, m_pages.path() + "/");
+    ReadyPrinter printer(m_pages.path() + "/");
     SignalRecorder recorder(&printer);
     const int before = m_cups->jobs().size();
 

@@ -4,6 +4,7 @@
 #include "CupsSupport.h"
 #include "Preset.h"
 #include "PresetList.h"
+#include "VHSettingsPrinter.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,4 +123,12 @@ void PrinterPageFixture::choose(QQuickItem *box, const QString &text)
 {
     const QStringList entries = box->property("model").toStringList();
     choose(box, int(entries.indexOf(text)));
+}
+
+PrinterWindow::PrinterWindow(uint startTab, const QString &testPageFolder)
+    : SettingsWindow(startTab, testPageFolder)
+{
+    const auto *printer = qobject_cast<const VHSettingsPrinter *>(contextObject("SettingsPrinter"));
+    if (printer)
+        (void)QTest::qWaitFor([printer] { return printer->hasPrinterOptions(); }, 20000);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CupsScheduler.h"
+#include "SettingsWindow.h"
 #include "TestHome.h"
 
 #include <QPair>
@@ -53,4 +54,13 @@ private:
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<CupsScheduler> m_cups;
     QTemporaryDir m_service;
+};
+
+// The settings window once the printer's options have arrived from the queue
+// (the printer settings read them in the background): as the printer tests
+// meet it.
+class PrinterWindow : public SettingsWindow
+{
+public:
+    explicit PrinterWindow(uint startTab = 0, const QString &testPageFolder = QString());
 };

@@ -7,12 +7,14 @@
 #include "UbootEnvironment.h"
 #include "VHIPCThread.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -20,6 +22,10 @@ namespace {
 // Differs from every preset below, so a page that loads nothing shows it.
 const QByteArray kQueueOptions = "orientation-requested=6 CutMedia=0 Dithering=32 "
                                  "NegativePrint=True MirrorPrint=False head1Offset=2";
+
+// Long enough for every exchange begun meanwhile to fail for want of an answer.
+constexpr int kFrozenMs = 2500;
+constexpr int kLandingMs = 20000;
 
 const QStringList kFullPreset{"orientation-requested",
                               "5",
@@ -96,7 +102,7 @@ private slots:
     {
         QFETCH(QStringList, options);
         PrinterPageFixture::storePreset("Job", options);
-        SettingsWindow w(0);
+        PrinterWindow w(0);
         QCOMPARE(w.item("orientationBox")->property("currentText").toString(), QStringLiteral("Portrait"));
 
         openWithPreset(w, "Job");
@@ -114,7 +120,7 @@ private slots:
     {
         m_fixture->home().writeSettingsFile("[locale]\nlanguage=de_DE\n");
         PrinterPageFixture::storePreset("Job", kFullPreset);
-        SettingsWindow w(0);
+        PrinterWindow w(0);
         QCOMPARE(w.item("orientationBox")->property("currentText").toString(), QStringLiteral("Hochformat"));
         openWithPreset(w, "Job");
         QCOMPARE(w.item("orientationBox")->property("currentText").toString(), QStringLiteral("Querformat"));
@@ -132,7 +138,7 @@ private slots:
     void currentSettingsLoadsNothing()
     {
         PrinterPageFixture::storePreset("Job", kFullPreset);
-        SettingsWindow w(0);
+        PrinterWindow w(0);
         w.showTab(8);
         PrinterPageFixture::choose(w.item("presetBox"), "Job");
         PrinterPageFixture::choose(w.item("presetBox"), 0);
@@ -146,7 +152,7 @@ private slots:
 
     void heatReportsOnlyAfterCreation()
     {
-        SettingsWindow w(6);
+        PrinterWindow w(6);
         QCOMPARE(qRound(w.item("heat1Slider")->property("value").toReal()), 2);
         QVERIFY(!PrinterPageFixture::hitNames().contains("Heat1"));
 
@@ -209,7 +215,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, hit);
         QFETCH(QString, hitValue);
-        SettingsWindow w(6);
+        PrinterWindow w(6);
         PrinterPageFixture::choose(w.item(box), entry);
         QCOMPARE(w.item(box)->property("currentText").toString(), entry);
         QCOMPARE(PrinterPageFixture::queueOption(option.toLatin1().constData()), stored);
@@ -234,7 +240,7 @@ private slots:
         QFETCH(QString, orientation);
         QFETCH(bool, mirror);
         QFETCH(qreal, rotation);
-        SettingsWindow w(6);
+        PrinterWindow w(6);
         QTRY_VERIFY(w.item("pagePrinter")->isVisible());
         PrinterPageFixture::choose(w.item("orientationBox"), orientation);
         if (mirror)
@@ -259,7 +265,7 @@ private slots:
         QFETCH(bool, veskMax);
         UbootEnvironment device({{"vhModel", model}});
         QVERIFY2(device.isValid(), qPrintable(device.errorString()));
-        SettingsWindow w(6);
+        PrinterWindow w(6);
         QTRY_VERIFY(w.item("pagePrinter")->isVisible());
         QVERIFY(w.item("mirrorSwitch")->isVisible());
         QVERIFY(w.item("negativeSwitch")->isVisible());
@@ -277,7 +283,7 @@ private slots:
     {
         m_fixture->reset("NegativePrint=False");
         m_fixture->writePrinterStatus("{\"supplyColorHEX\": \"#ffffff\", \"ribbon1ColorHEX\": \"#000000\"}");
-        SettingsWindow w(6);
+        PrinterWindow w(6);
         auto *ipc = qobject_cast<VHIPCThread *>(w.contextObject("VHIPCThread"));
         QVERIFY(ipc);
         ipc->setServiceDirectory(m_fixture->serviceDirectory());
@@ -298,7 +304,7 @@ private slots:
     void printTestPageReachesTheQueue()
     {
         m_fixture->writePrinterStatus("{\"supplyWidth\": 6.5}");
-        SettingsWindow w(6, m_pages.path());
+        PrinterWindow w(6, m_pages.path());
         qobject_cast<VHIPCThread *>(w.contextObject("VHIPCThread"))
             ->setServiceDirectory(m_fixture->serviceDirectory());
         QTRY_VERIFY(w.item("pagePrinter")->isVisible());
@@ -316,12 +322,84 @@ private slots:
     {
         FakeTools tools;
         tools.add("VHSupplyStatusUtility");
-        SettingsWindow w(6);
+        PrinterWindow w(6);
         QTRY_VERIFY(w.item("pagePrinter")->isVisible());
         w.tap(w.item("pagePrinterSupplyStatusButton"));
         QTRY_COMPARE(tools.runs("VHSupplyStatusUtility").size(), 1);
         QCOMPARE(tools.runs("VHSupplyStatusUtility").first(), QStringList());
         QVERIFY(PrinterPageFixture::hits().isEmpty());
+    }
+
+    // cupsd hangs while the user works the page: each choice is shown and
+    // answered at once, and the queue ends with the last once cupsd goes on.
+    void orientationsChosenWhileCupsdIsFrozenLand()
+    {
+        PrinterWindow w(6);
+        QTRY_VERIFY(w.item("pagePrinter")->isVisible());
+        QQuickItem *box = w.item("orientationBox");
+        {
+            CupsScheduler::Freeze frozen(m_fixture->cups());
+            QVERIFY(frozen.isFrozen());
+            qint64 longest = 0;
+            for (const QString entry : {"Landscape 180", "Portrait 180", "Landscape"}) {
+                QElapsedTimer touch;
+                touch.start();
+                PrinterPageFixture::choose(box, entry);
+                longest = std::max(longest, touch.elapsed());
+                QCOMPARE(box->property("currentText").toString(), entry);
+            }
+            qInfo("longest choice with cupsd frozen: %lld ms", longest);
+            QVERIFY2(longest < 50, qPrintable(QString::number(longest)));
+            QTest::qWait(kFrozenMs);
+            QCOMPARE(box->property("currentText").toString(), QStringLiteral("Landscape"));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_fixture->cups().queueDefaults().value("orientation-requested"),
+                                  QStringLiteral("5"), kLandingMs);
+        QCOMPARE(box->property("currentText").toString(), QStringLiteral("Landscape"));
+        QCOMPARE(PrinterPageFixture::hitNames(), (QStringList{"Orientation", "Orientation", "Orientation"}));
+    }
+
+    // cupsd hangs while the window starts: it starts as soon as with cupsd
+    // answering and shows a fresh printer's values; the queue's arrive later,
+    // on every printer page, and are not reported as the user's changes. A
+    // switch the user turned meanwhile keeps the user's state.
+    void startsWithCupsdFrozen()
+    {
+        m_fixture->reset(kQueueOptions + " Hoffset1=12 R1TensionAdjust=130");
+        QElapsedTimer start;
+        start.start();
+        qint64 answered = 0;
+        {
+            SettingsWindow answering(6);
+            answered = start.elapsed();
+        }
+
+        std::unique_ptr<SettingsWindow> w;
+        {
+            CupsScheduler::Freeze frozen(m_fixture->cups());
+            QVERIFY(frozen.isFrozen());
+            start.restart();
+            w = std::make_unique<SettingsWindow>(6);
+            const qint64 hung = start.elapsed();
+            qInfo("window start: %lld ms with cupsd frozen, %lld ms with it answering", hung, answered);
+            QVERIFY2(hung < answered + 1000,
+                     qPrintable(QString("%1 ms, %2 ms with cupsd answering").arg(hung).arg(answered)));
+            QCOMPARE(w->item("orientationBox")->property("currentText").toString(),
+                     QStringLiteral("Landscape"));
+            QCOMPARE(qRound(w->item("heat1Slider")->property("value").toReal()), 0);
+            w->tap(w->item("mirrorSwitchControl"));
+            QTest::qWait(kFrozenMs);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(w->item("orientationBox")->property("currentText").toString(),
+                                  QStringLiteral("Portrait"), kLandingMs);
+        QCOMPARE(w->item("mirrorSwitch")->property("checked").toBool(), true);
+        QCOMPARE(qRound(w->item("heat1Slider")->property("value").toReal()), 2);
+        QCOMPARE(w->item("horizontal1Box")->property("value").toInt(), 12);
+        QCOMPARE(qRound(w->item("tension1Slider")->property("value").toReal()), 30);
+        QCOMPARE(PrinterPageFixture::hits(), (QList<QPair<QString, QString>>{{"Mirror", "true"}}));
+        QTRY_COMPARE_WITH_TIMEOUT(m_fixture->cups().queueDefaults().value("MirrorPrint"),
+                                  QStringLiteral("True"), kLandingMs);
+        QCOMPARE(m_fixture->cups().queueDefaults().value("head1Offset"), QStringLiteral("2"));
     }
 };
 

@@ -49,7 +49,7 @@ private slots:
     {
         QFETCH(int, slider);
         QFETCH(QString, stored);
-        SettingsWindow w(10);
+        PrinterWindow w(10);
         QCOMPARE(qRound(w.item("tension1Slider")->property("value").toReal()), 0);
         QCOMPARE(qRound(w.item("tension2Slider")->property("value").toReal()), 30);
         QVERIFY(PrinterPageFixture::hits().isEmpty());
@@ -63,7 +63,7 @@ private slots:
     void presetTensions()
     {
         PrinterPageFixture::storePreset("Job", {"R2TensionAdjust", "120"});
-        SettingsWindow w(0);
+        PrinterWindow w(0);
         w.showTab(8);
         PrinterPageFixture::choose(w.item("presetBox"), "Job");
         w.showTab(10);
@@ -75,7 +75,7 @@ private slots:
 
     void calibrationLocksTheButtonsForThreeSeconds()
     {
-        SettingsWindow w(10);
+        PrinterWindow w(10);
         auto *ipc = qobject_cast<VHIPCThread *>(w.contextObject("VHIPCThread"));
         ipc->setServiceDirectory(m_fixture->serviceDirectory());
         QTRY_VERIFY(w.item("pagePrinterAdvanced")->isVisible());
@@ -100,7 +100,7 @@ private slots:
 
     void ribbonSaverHasItsBadge()
     {
-        SettingsWindow w(10);
+        PrinterWindow w(10);
         QTRY_VERIFY(w.item("betaBadge")->isVisible());
         w.tap(w.item("ribbonSaverSwitch"));
         QCOMPARE(PrinterPageFixture::queueOption("RibbonSaver"), QStringLiteral("True"));

@@ -40,7 +40,7 @@ private slots:
 
     void typedValuesStayInRange()
     {
-        SettingsWindow w(7);
+        PrinterWindow w(7);
         QQuickItem *box = w.item("horizontal1Box");
         QTRY_VERIFY(box->isVisible());
         QQuickItem *input = box->property("contentItem").value<QQuickItem *>();
@@ -74,7 +74,7 @@ private slots:
     {
         QFETCH(int, feed);
         QFETCH(qreal, x);
-        SettingsWindow w(7);
+        PrinterWindow w(7);
         w.item("feedBox")->setProperty("value", feed);
         QCOMPARE(w.item("feedPreviewCutLine")->x(), x);
         QCOMPARE(PrinterPageFixture::queueOption("Feed"), QString::number(feed));
@@ -82,7 +82,7 @@ private slots:
 
     void previewShiftsByAQuarterDot()
     {
-        SettingsWindow w(7);
+        PrinterWindow w(7);
         QQuickItem *glyph = w.item("printheadPreviewGlyph");
         const QPointF rest = glyph->position() - QPointF(12 / 4.0, -3 / 4.0);
         w.item("horizontal1Box")->setProperty("value", 40);
@@ -98,7 +98,7 @@ private slots:
         QFETCH(bool, tundrel);
         UbootEnvironment device({{"vhModel", model}});
         QVERIFY2(device.isValid(), qPrintable(device.errorString()));
-        SettingsWindow w(7);
+        PrinterWindow w(7);
         QTRY_VERIFY(w.item("pagePrinterAlignment")->isVisible());
         QVERIFY(w.item("horizontal1Box")->isVisible());
         QVERIFY(w.item("vertical1Box")->isVisible());
@@ -118,7 +118,7 @@ private slots:
     void presetSetsEveryBox()
     {
         PrinterPageFixture::storePreset("Job", {"Hoffset1", "20", "Voffset2", "-8", "Feed", "6"});
-        SettingsWindow w(0);
+        PrinterWindow w(0);
         w.showTab(8);
         PrinterPageFixture::choose(w.item("presetBox"), "Job");
         w.showTab(7);

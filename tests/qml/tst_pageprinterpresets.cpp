@@ -34,7 +34,7 @@ private slots:
     void currentSettingsAllowsNeitherDeleteNorUpdate()
     {
         PrinterPageFixture::storePreset("Job", {"Feed", "1"});
-        SettingsWindow w(8);
+        PrinterWindow w(8);
         QQuickItem *page = w.item("pagePrinterPresets");
         QCOMPARE(boxEntries(w), (QStringList{"<Current Settings>", "Job"}));
         QCOMPARE(page->property("currentPreset").toString(), QString());
@@ -58,7 +58,7 @@ private slots:
 
     void addNeedsAName()
     {
-        SettingsWindow w(8);
+        PrinterWindow w(8);
         QTRY_VERIFY(w.item("pagePrinterPresets")->isVisible());
         w.tap(w.item("addPresetButton"));
         QCOMPARE(PrinterPageFixture::presetNames(), QStringList{"Sample Preset"});
@@ -76,7 +76,7 @@ private slots:
     void updateKeepsOnePresetWithTheCurrentSettings()
     {
         PrinterPageFixture::storePreset("Job", {"Feed", "1", "orientation-requested", "5"});
-        SettingsWindow w(8);
+        PrinterWindow w(8);
         QTRY_VERIFY(w.item("pagePrinterPresets")->isVisible());
         PrinterPageFixture::choose(w.item("presetBox"), "Job");
         // A change made after the preset was applied.
@@ -99,7 +99,7 @@ private slots:
     {
         PrinterPageFixture::storePreset("A", {"Feed", "1"});
         PrinterPageFixture::storePreset("B", {"Feed", "2"});
-        SettingsWindow w(8);
+        PrinterWindow w(8);
         QTRY_VERIFY(w.item("pagePrinterPresets")->isVisible());
         PrinterPageFixture::choose(w.item("presetBox"), "A");
         w.tap(w.item("deletePresetButton"));

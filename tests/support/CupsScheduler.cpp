@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpSocket>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include <cups/cups.h>
 
 #include <pwd.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace {
@@ -102,6 +104,18 @@ CupsScheduler::CupsScheduler(const QByteArray &cutMediaDefault)
     cupsSetServer(nullptr); // makes libcups read CUPS_SERVER again
 
     m_running = start(cutMediaDefault);
+}
+
+CupsScheduler::Freeze::Freeze(const CupsScheduler &cups)
+    : m_pid(cups.m_cupsd.processId())
+    , m_frozen(m_pid > 0 && ::kill(static_cast<pid_t>(m_pid), SIGSTOP) == 0)
+{
+}
+
+CupsScheduler::Freeze::~Freeze()
+{
+    if (m_frozen)
+        ::kill(static_cast<pid_t>(m_pid), SIGCONT);
 }
 
 CupsScheduler::~CupsScheduler()
@@ -283,6 +297,22 @@ void CupsScheduler::clearOptions() const
 {
     QFile::remove(userOptionsFile());
     QFile::remove(serverRoot() + "/lpoptions");
+}
+
+QMap<QString, QString> CupsScheduler::queueDefaults() const
+{
+    // name=value pairs, the value quoted where it holds blanks.
+    static const QRegularExpression pair(QStringLiteral("([^\\s=]+)=('[^']*'|\"[^\"]*\"|\\S*)"));
+    QMap<QString, QString> defaults;
+    const QString listed = QString::fromLocal8Bit(runTool(QStringLiteral("lpoptions"), {"-p", queueName()}));
+    for (auto match = pair.globalMatch(listed); match.hasNext();) {
+        const QRegularExpressionMatch option = match.next();
+        QString value = option.captured(2);
+        if (value.size() >= 2 && (value.startsWith('\'') || value.startsWith('"')))
+            value = value.mid(1, value.size() - 2);
+        defaults.insert(option.captured(1), value);
+    }
+    return defaults;
 }
 
 QByteArray CupsScheduler::runTool(const QString &program, const QStringList &arguments, int *exitCode) const

@@ -2,13 +2,16 @@ import QtQuick 2.10
 import librariesqml.VHComponents 1.0
 
 // An alignment value: a spin box with its units, optionally preceded by
-// the square of the ribbon it shifts. Every change of the value, typed,
-// stepped or set by the page, is passed to `changed` (the page decides
-// what to store and report).
+// the square of the ribbon it shifts. It shows the back end's value, which
+// can arrive after the page was built when the print system answers late;
+// every other change of the value, typed, stepped or set by the page, is
+// passed to `changed` (the page decides what to store and report).
 Row {
     id: offset
 
     property alias value: box.value
+    property int backEndValue: 0
+    property bool takingBackEndValue: false
     property alias from: box.from
     property alias to: box.to
     property alias unitsText: box.unitsText
@@ -18,6 +21,12 @@ Row {
     signal changed(int value)
 
     spacing: VHQmlCommonDefines.margin
+
+    onBackEndValueChanged: {
+        takingBackEndValue = true
+        box.value = backEndValue
+        takingBackEndValue = false
+    }
 
     RibbonBadge {
         anchors.verticalCenter: parent.verticalCenter
@@ -29,7 +38,10 @@ Row {
     VHGeneralSpinBox {
         id: box
         objectName: offset.objectName + "Box"
-        onValueChanged: offset.changed(value)
+        onValueChanged: {
+            if (!offset.takingBackEndValue)
+                offset.changed(value)
+        }
     }
 
     // Room for the units the box draws to its right.

@@ -48,7 +48,7 @@ SectionBox {
                         unitsText: qsTr("dots")
                         ribbon: section.dualHead ? 1 : 0
                         ribbonColor: VHIPCThread.ribbon1ColorHEX
-                        value: SettingsPrinter.horizontal1Offset
+                        backEndValue: SettingsPrinter.horizontal1Offset
                         onChanged: section.report(SettingsPrinter.setHorizontal1Offset, "Horizontal1", value)
                     }
                     OffsetSpinBox {
@@ -60,7 +60,7 @@ SectionBox {
                         unitsText: qsTr("dots")
                         ribbon: 2
                         ribbonColor: VHIPCThread.ribbon2ColorHEX
-                        value: SettingsPrinter.horizontal2Offset
+                        backEndValue: SettingsPrinter.horizontal2Offset
                         onChanged: section.report(SettingsPrinter.setHorizontal2Offset, "Horizontal2", value)
                     }
                 }
@@ -81,7 +81,7 @@ SectionBox {
                         unitsText: qsTr("dots")
                         ribbon: section.dualHead ? 1 : 0
                         ribbonColor: VHIPCThread.ribbon1ColorHEX
-                        value: SettingsPrinter.vertical1Offset
+                        backEndValue: SettingsPrinter.vertical1Offset
                         onChanged: section.report(SettingsPrinter.setVertical1Offset, "Vertical1", value)
                     }
                     OffsetSpinBox {
@@ -93,7 +93,7 @@ SectionBox {
                         unitsText: qsTr("dots")
                         ribbon: 2
                         ribbonColor: VHIPCThread.ribbon2ColorHEX
-                        value: SettingsPrinter.vertical2Offset
+                        backEndValue: SettingsPrinter.vertical2Offset
                         onChanged: section.report(SettingsPrinter.setVertical2Offset, "Vertical2", value)
                     }
                 }

@@ -304,14 +304,14 @@ PrinterButtonBarPage {
                         ribbon: 1
                         ribbonColor: VHIPCThread.ribbon1ColorHEX
                     }
-                    VHGeneralSlider {
+                    PrintOptionSlider {
                         id: heat1Slider
                         objectName: "heat1Slider"
                         from: -4
                         to: 4
                         centreFill: true
-                        value: SettingsPrinter.head1HeatOffset
-                        onValueChanged: page.heatChanged(1, Math.round(value))
+                        backEndValue: SettingsPrinter.head1HeatOffset
+                        onChanged: page.heatChanged(1, value)
                     }
                 }
 
@@ -324,14 +324,14 @@ PrinterButtonBarPage {
                         ribbon: 2
                         ribbonColor: VHIPCThread.ribbon2ColorHEX
                     }
-                    VHGeneralSlider {
+                    PrintOptionSlider {
                         id: heat2Slider
                         objectName: "heat2Slider"
                         from: -4
                         to: 4
                         centreFill: true
-                        value: SettingsPrinter.head2HeatOffset
-                        onValueChanged: page.heatChanged(2, Math.round(value))
+                        backEndValue: SettingsPrinter.head2HeatOffset
+                        onChanged: page.heatChanged(2, value)
                     }
                 }
             }

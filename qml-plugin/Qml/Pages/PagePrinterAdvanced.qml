@@ -79,7 +79,7 @@ SettingsPage {
                         ribbon: 1
                         ribbonColor: VHIPCThread.ribbon1ColorHEX
                     }
-                    VHGeneralSlider {
+                    PrintOptionSlider {
                         id: tension1Slider
                         objectName: "tension1Slider"
                         from: -50
@@ -87,8 +87,8 @@ SettingsPage {
                         stepSize: 10
                         unitsText: "%"
                         centreFill: true
-                        value: SettingsPrinter.r1Tension - 100
-                        onValueChanged: page.tensionChanged(1, Math.round(value))
+                        backEndValue: SettingsPrinter.r1Tension - 100
+                        onChanged: page.tensionChanged(1, value)
                     }
                 }
 
@@ -100,7 +100,7 @@ SettingsPage {
                         ribbon: 2
                         ribbonColor: VHIPCThread.ribbon2ColorHEX
                     }
-                    VHGeneralSlider {
+                    PrintOptionSlider {
                         id: tension2Slider
                         objectName: "tension2Slider"
                         from: -50
@@ -108,8 +108,8 @@ SettingsPage {
                         stepSize: 10
                         unitsText: "%"
                         centreFill: true
-                        value: SettingsPrinter.r2Tension - 100
-                        onValueChanged: page.tensionChanged(2, Math.round(value))
+                        backEndValue: SettingsPrinter.r2Tension - 100
+                        onChanged: page.tensionChanged(2, value)
                     }
                 }
             }

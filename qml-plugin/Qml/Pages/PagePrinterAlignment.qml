@@ -82,7 +82,7 @@ PrinterButtonBarPage {
                         from: -5
                         to: 10
                         unitsText: qsTr("mm")
-                        value: SettingsPrinter.backfeedOffset
+                        backEndValue: SettingsPrinter.backfeedOffset
                         onChanged: page.report(SettingsPrinter.setBackfeedOffset, "Backfeed", value)
                     }
                 }
@@ -97,7 +97,7 @@ PrinterButtonBarPage {
                         from: -10
                         to: 10
                         unitsText: qsTr("mm")
-                        value: SettingsPrinter.feedOffset
+                        backEndValue: SettingsPrinter.feedOffset
                         onChanged: page.report(SettingsPrinter.setFeedOffset, "Feed", value)
                     }
                 }
