@@ -1,12 +1,11 @@
 #include "VHIPCThread.h"
 
 #include "IpcLogging.h"
+#include "PrinterStatusReader.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSaveFile>
 #include <QUuid>
 
@@ -35,9 +34,21 @@ VHIPCThread::VHIPCThread(QObject *parent)
     : QObject(parent)
     , m_directory(productServiceDirectory())
     , m_watcher(this)
+    , m_reader(new PrinterStatusReader)
 {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &VHIPCThread::readStatus);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &VHIPCThread::readStatus);
+    m_thread.setObjectName(QStringLiteral("VHIPCStatus"));
+    m_reader->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_reader, &QObject::deleteLater);
+    connect(m_reader, &PrinterStatusReader::statusRead, this, &VHIPCThread::applyStatus);
+    m_thread.start();
+}
+
+VHIPCThread::~VHIPCThread()
+{
+    m_thread.quit();
+    m_thread.wait();
 }
 
 QString VHIPCThread::productServiceDirectory()
@@ -70,18 +81,26 @@ void VHIPCThread::updateSupplyDetails()
 void VHIPCThread::readStatus()
 {
     updateWatches();
-
-    QJsonObject status;
-    QFile file(statusFilePath());
-    if (file.open(QIODevice::ReadOnly)) {
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-        if (document.isObject())
-            status = document.object();
-        else
-            qCWarning(lcIpc) << "printer status" << file.fileName() << "unreadable:" << error.errorString();
+    if (m_reading) {
+        m_readAgain = true;
+        return;
     }
+    m_reading = true;
+    PrinterStatusReader *reader = m_reader;
+    const QString path = statusFilePath();
+    QMetaObject::invokeMethod(
+        reader, [reader, path] { reader->read(path); }, Qt::QueuedConnection);
+}
 
+void VHIPCThread::applyStatus(const QJsonObject &status)
+{
+    m_reading = false;
+    if (m_readAgain) {
+        // What was read may already be stale.
+        m_readAgain = false;
+        readStatus();
+        return;
+    }
     const QJsonValue width = status.value(QLatin1String("supplyWidth"));
     assign(this, m_supplyWidth, width.isDouble() ? width.toDouble() : 0.0, &VHIPCThread::supplyWidthChanged);
     assign(this, m_supplySKU, textMember(status, "supplySKU"), &VHIPCThread::supplySKUChanged);
@@ -92,6 +111,7 @@ void VHIPCThread::readStatus()
            &VHIPCThread::ribbon2ColorHEXChanged);
     assign(this, m_firmwareVersion, textMember(status, "firmwareVersion"),
            &VHIPCThread::firmwareVersionChanged);
+    emit statusRead();
 }
 
 // The service replaces the file by a rename, which ends a watch on the

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QFileSystemWatcher>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QThread>
+
+class PrinterStatusReader;
 
 // The settings window's link to the printer service: the loaded supply and
 // ribbons, the printer firmware version, and the calibration requests.
@@ -16,10 +20,12 @@
 //     "ribbon1ColorHEX": "#000000", "ribbon2ColorHEX": "#D0342C",
 //     "firmwareVersion": "2.1.7" }
 //
-// The file is watched and read whole on every change. A missing file, a
-// member that is absent or of the wrong type, or a file that is no JSON
-// object gives the neutral value (zero width, empty texts); nothing is
-// guessed.
+// The file is watched and read whole on every change, in a worker thread of
+// the object's own; the values change when the read is done. A missing
+// file, a member that is absent or of the wrong type, or a file that is no
+// JSON object gives the neutral value (zero width, empty texts); nothing is
+// guessed. A file that is not a regular file (a FIFO, a device) is not read,
+// and only the first megabyte of one is (PrinterStatusReader).
 //
 // Calibration requests are delivered as files in the subdirectory
 // "requests": each request is a new file named "<milliseconds since
@@ -38,6 +44,7 @@ class VHIPCThread : public QObject
 
 public:
     explicit VHIPCThread(QObject *parent = nullptr);
+    ~VHIPCThread() override;
 
     static QString productServiceDirectory();
 
@@ -68,16 +75,24 @@ signals:
     void ribbon1ColorHEXChanged();
     void ribbon2ColorHEXChanged();
     void firmwareVersionChanged();
+    // A read of the status file has ended, whether or not anything changed.
+    void statusRead();
 
 private:
     QString statusFilePath() const;
     void readStatus();
+    void applyStatus(const QJsonObject &status);
     void updateWatches();
     void sendRequest(const QString &request);
 
     QString m_directory;
     bool m_subscribed = false;
     QFileSystemWatcher m_watcher;
+    QThread m_thread;
+    PrinterStatusReader *m_reader; // lives in m_thread, deleted when it ends
+    bool m_reading = false;
+    // A change came while a read was under way: read once more after it.
+    bool m_readAgain = false;
     double m_supplyWidth = 0.0;
     QString m_supplySKU;
     QString m_supplyColorHEX;

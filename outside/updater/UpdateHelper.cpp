@@ -1,5 +1,7 @@
 #include "UpdateHelper.h"
 
+#include "ForeignFile.h"
+#include "LogText.h"
 #include "UpdaterLogging.h"
 
 #include <QDateTime>
@@ -8,18 +10,22 @@
 
 namespace {
 
+// An os-release file is a few lines.
+constexpr qint64 maxVersionFileSize = 64 * 1024;
+
 // VERSION_ID of an os-release file, without its quotes; empty when there is none.
 QString osReleaseVersion(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcUpdater) << "cannot read the installed version from" << path;
+    const ForeignFile::Result file = ForeignFile::read(path, maxVersionFileSize);
+    if (file.status != ForeignFile::Status::Read) {
+        qCWarning(lcUpdater) << "cannot read the installed version from" << path << file.problem;
         return QString();
     }
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        if (line.startsWith("VERSION_ID="))
-            return QString::fromUtf8(line.mid(11)).remove(QLatin1Char('"')).remove(QLatin1Char('\''));
+    for (const QByteArray &line : file.content.split('\n')) {
+        if (line.trimmed().startsWith("VERSION_ID="))
+            return QString::fromUtf8(line.trimmed().mid(11))
+                .remove(QLatin1Char('"'))
+                .remove(QLatin1Char('\''));
     }
     return QString();
 }
@@ -34,7 +40,7 @@ UpdateHelper::UpdateHelper(QObject *parent)
 UpdateHelper::UpdateHelper(const UpdaterConfig &config, QObject *parent)
     : QObject(parent)
     , m_config(config)
-    , m_fetcher(new ReleaseFetcher)
+    , m_fetcher(new ReleaseFetcher(config))
     , m_systemVersion(osReleaseVersion(config.versionFile))
 {
     qRegisterMetaType<ReleaseFetcher::Failure>();
@@ -71,11 +77,9 @@ void UpdateHelper::checkForNetworkUpdate()
     setChecking(true);
     ReleaseFetcher *fetcher = m_fetcher;
     const QUrl source = m_config.source;
-    const int timeoutMs = m_config.timeoutSeconds * 1000;
     // Runs in the fetcher's thread.
     QMetaObject::invokeMethod(
-        fetcher, [fetcher, source, timeoutMs] { fetcher->fetchManifest(source, timeoutMs); },
-        Qt::QueuedConnection);
+        fetcher, [fetcher, source] { fetcher->fetchManifest(source); }, Qt::QueuedConnection);
 }
 
 void UpdateHelper::onManifestFetched(const QByteArray &content)
@@ -118,13 +122,8 @@ void UpdateHelper::installLatestUpdate()
     ReleaseFetcher *fetcher = m_fetcher;
     const ReleaseManifest release = m_release;
     const QString path = m_imagePath;
-    const int timeoutMs = m_config.timeoutSeconds * 1000;
     QMetaObject::invokeMethod(
-        fetcher,
-        [fetcher, release, path, timeoutMs] {
-            fetcher->fetchImage(release.image, release.sha256, path, timeoutMs);
-        },
-        Qt::QueuedConnection);
+        fetcher, [fetcher, release, path] { fetcher->fetchImage(release, path); }, Qt::QueuedConnection);
 }
 
 void UpdateHelper::onImageProgress(int percent)
@@ -177,7 +176,8 @@ void UpdateHelper::onFetchFailed(ReleaseFetcher::Failure failure, const QString 
 
 void UpdateHelper::fail(const QString &error, const QString &detail)
 {
-    qCWarning(lcUpdater).noquote() << error << detail;
+    // The detail may quote the source, its manifest or the install command.
+    qCWarning(lcUpdater).noquote() << error << LogText::escaped(detail);
     if (m_updating)
         setProgress(0);
     setError(error);

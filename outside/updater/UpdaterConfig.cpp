@@ -7,12 +7,28 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <limits>
+
 namespace {
 
 QString &fileForTests()
 {
     static QString file;
     return file;
+}
+
+// Seconds that still fit in an int as milliseconds.
+constexpr qlonglong maxSeconds = 1000 * 1000;
+
+// Keeps `value` unless the key holds a number from `minimum` to `maximum`.
+template<typename Number>
+void readNumber(const QSettings &settings, const char *key, qlonglong minimum, qlonglong maximum,
+                Number *value)
+{
+    bool ok = false;
+    const qlonglong number = settings.value(QLatin1String(key)).toLongLong(&ok);
+    if (ok && number >= minimum && number <= maximum)
+        *value = Number(number);
 }
 
 } // namespace
@@ -43,10 +59,12 @@ UpdaterConfig UpdaterConfig::load(const QString &file)
     config.downloadDirectory
         = settings.value(QStringLiteral("downloadDirectory"), config.downloadDirectory).toString();
     config.versionFile = settings.value(QStringLiteral("versionFile"), config.versionFile).toString();
-    bool ok = false;
-    const int timeout = settings.value(QStringLiteral("timeoutSeconds")).toInt(&ok);
-    if (ok && timeout > 0)
-        config.timeoutSeconds = timeout;
+    readNumber(settings, "timeoutSeconds", 1, maxSeconds, &config.timeoutSeconds);
+    readNumber(settings, "checkTimeLimitSeconds", 1, maxSeconds, &config.checkTimeLimitSeconds);
+    readNumber(settings, "downloadTimeLimitSeconds", 1, maxSeconds, &config.downloadTimeLimitSeconds);
+    readNumber(settings, "minimumDownloadRate", 1, std::numeric_limits<qint32>::max(),
+               &config.minimumDownloadRate);
+    readNumber(settings, "freeSpaceReserveMiB", 0, qlonglong(1) << 40, &config.freeSpaceReserveMiB);
     return config;
 }
 

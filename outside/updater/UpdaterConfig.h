@@ -12,6 +12,10 @@
 //   downloadDirectory=/var/cache/varnholt/updates
 //   versionFile=/etc/os-release      (VERSION_ID is the installed version)
 //   timeoutSeconds=30                (no data for this long fails a transfer)
+//   checkTimeLimitSeconds=60         (a whole check ends by then)
+//   downloadTimeLimitSeconds=60      (a download ends by then, plus the time its
+//   minimumDownloadRate=32768         size takes at this many bytes per second)
+//   freeSpaceReserveMiB=64           (a download never leaves less free space)
 //
 // Every key is optional; without a source there is nothing to check.
 struct UpdaterConfig
@@ -22,6 +26,10 @@ struct UpdaterConfig
     QString downloadDirectory;
     QString versionFile = QStringLiteral("/etc/os-release");
     int timeoutSeconds = 30;
+    int checkTimeLimitSeconds = 60;
+    int downloadTimeLimitSeconds = 60;
+    qint64 minimumDownloadRate = 32 * 1024;
+    qint64 freeSpaceReserveMiB = 64;
 
     static QString productFile() { return QStringLiteral("/etc/varnholt/updater.conf"); }
 

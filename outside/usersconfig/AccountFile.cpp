@@ -1,11 +1,19 @@
 #include "AccountFile.h"
 
+#include "ForeignFile.h"
+#include "SaveFileLeftovers.h"
 #include "UsersConfigLogging.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+namespace {
+
+constexpr int checks = ForeignFile::NoSymlink | ForeignFile::OwnedByUs;
+
+} // namespace
 
 AccountFile::AccountFile(const QString &path)
     : m_path(path)
@@ -15,17 +23,17 @@ AccountFile::AccountFile(const QString &path)
 bool AccountFile::read(QList<Account> *accounts) const
 {
     accounts->clear();
-    QFile file(m_path);
-    if (!file.exists())
+    const ForeignFile::Result file = ForeignFile::read(m_path, maxSize, checks);
+    if (file.status == ForeignFile::Status::Missing)
         return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcUsersConfig) << "cannot read" << m_path << file.errorString();
+    if (file.status != ForeignFile::Status::Read) {
+        qCWarning(lcUsersConfig) << "cannot read" << m_path << file.problem;
         return false;
     }
-    if (file.permissions() & (QFile::ReadGroup | QFile::ReadOther))
+    if (QFile::permissions(m_path) & (QFile::ReadGroup | QFile::ReadOther))
         qCWarning(lcUsersConfig) << m_path << "is readable by others; the next change fixes it";
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
+    for (QByteArray line : file.content.split('\n')) {
+        line = line.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
         const int colon = line.indexOf(':');
@@ -40,6 +48,12 @@ bool AccountFile::read(QList<Account> *accounts) const
 
 bool AccountFile::write(const QList<Account> &accounts) const
 {
+    // QSaveFile would write through a link to wherever it leads.
+    const ForeignFile::Result existing = ForeignFile::inspect(m_path, checks);
+    if (existing.status != ForeignFile::Status::Read && existing.status != ForeignFile::Status::Missing) {
+        qCWarning(lcUsersConfig) << "cannot write" << m_path << existing.problem;
+        return false;
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -55,5 +69,6 @@ bool AccountFile::write(const QList<Account> &accounts) const
         qCWarning(lcUsersConfig) << "cannot write" << m_path << file.errorString();
         return false;
     }
+    SaveFileLeftovers::remove(m_path);
     return true;
 }

@@ -1,7 +1,8 @@
 // VHIPCThread against a service directory of the test's own: the status
 // file read whole on every change (also when replaced by a rename, as the
-// printer service does), neutral values without it, and the calibration
-// requests left for the service.
+// printer service does) off the caller's thread, neutral values without it
+// or when something other than a status file sits at its place, and the
+// calibration requests left for the service.
 #include "VHIPCThread.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class tst_IpcThread : public QObject
 {
@@ -36,6 +39,14 @@ class tst_IpcThread : public QObject
     }
 
     static QVariantList neutral() { return {0.0, QString(), QString(), QString(), QString(), QString()}; }
+
+    // Starts a read of the status and waits until it has ended.
+    static bool readStatus(VHIPCThread &ipc)
+    {
+        QSignalSpy read(&ipc, &VHIPCThread::statusRead);
+        ipc.updateSupplyDetails();
+        return read.wait(5000);
+    }
 
 private slots:
     void init()
@@ -76,9 +87,63 @@ private slots:
         VHIPCThread ipc;
         if (!QJsonDocument::fromJson(json).isObject())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("printer status .* unreadable"));
+        QSignalSpy read(&ipc, &VHIPCThread::statusRead);
         ipc.setServiceDirectory(m_dir.path());
         ipc.initializeVHIPCMembers(false);
+        // The file is read in the object's own thread; the values change
+        // only through the event loop.
+        QCOMPARE(values(ipc), neutral());
+        QTRY_COMPARE(read.count(), 1);
         QCOMPARE(values(ipc), expected);
+    }
+
+    // Whatever is put at the status file's place, the window neither
+    // freezes nor eats its memory, and takes up the next real status.
+    void onlyARegularStatusFileIsRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QVariantList>("expected");
+        QTest::newRow("fifo") << "fifo"
+                              << "not read: is not a regular file" << neutral();
+        QTest::newRow("link to an endless device") << "device link"
+                                                   << "not read: is not a regular file" << neutral();
+        QTest::newRow("oversized: the rest ignored")
+            << "oversized"
+            << "is larger than 1048576 bytes - the rest is ignored"
+            << QVariantList{0.0, "VS-4545", QString(), QString(), QString(), QString()};
+    }
+
+    void onlyARegularStatusFileIsRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, warning);
+        QFETCH(QVariantList, expected);
+        VHIPCThread ipc;
+        ipc.setServiceDirectory(m_dir.path());
+        ipc.initializeVHIPCMembers(true);
+        QVERIFY(readStatus(ipc));
+
+        // Swapped in while the window runs.
+        QSignalSpy read(&ipc, &VHIPCThread::statusRead);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(statusFile()).constData(), 0600), 0);
+        } else if (kind == "device link") {
+            QVERIFY(QFile::link("/dev/zero", statusFile()));
+        } else {
+            QSaveFile file(statusFile());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{\"supplySKU\": \"VS-4545\"}");
+            file.write(QByteArray(2 * 1024 * 1024, ' '));
+            QVERIFY(file.commit());
+        }
+        QVERIFY(read.wait(5000));
+        QTRY_COMPARE(values(ipc), expected);
+
+        QVERIFY(QFile::remove(statusFile()));
+        writeStatus("{\"supplyColorHEX\": \"#FFEE00\"}");
+        QTRY_COMPARE(ipc.supplyColorHEX(), QStringLiteral("#FFEE00"));
     }
 
     void withoutStatusEverythingIsNeutral()
@@ -87,6 +152,7 @@ private slots:
         QSignalSpy colour(&ipc, &VHIPCThread::supplyColorHEXChanged);
         ipc.setServiceDirectory(m_dir.filePath("absent"));
         ipc.initializeVHIPCMembers(true);
+        QVERIFY(readStatus(ipc));
         QCOMPARE(values(ipc), neutral());
         QCOMPARE(colour.count(), 0);
     }
@@ -98,6 +164,7 @@ private slots:
         VHIPCThread ipc;
         ipc.setServiceDirectory(m_dir.path());
         ipc.initializeVHIPCMembers(true);
+        QTRY_COMPARE(ipc.supplyColorHEX(), QStringLiteral("#FFFFFF"));
         QSignalSpy supply(&ipc, &VHIPCThread::supplyColorHEXChanged);
         QSignalSpy ribbon(&ipc, &VHIPCThread::ribbon1ColorHEXChanged);
 

@@ -6,10 +6,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTest>
 
 #include <algorithm>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 // The updater against a release source on the loopback interface (or in a
 // directory), with a recording stand-in for rauc, which cannot run here.
@@ -24,9 +29,25 @@ class TestUpdateHelper : public QObject
     QString downloads() const { return m_source->downloadDirectory(); }
     LoopbackHttpServer *server() const { return &m_source->server(); }
 
-    UpdaterConfig config(const QUrl &source, const QString &installedVersion, int timeoutSeconds = 30)
+    UpdaterConfig config(const QUrl &source, const QString &installedVersion, int timeoutSeconds = 30,
+                         const QByteArray &moreLines = QByteArray())
     {
-        return UpdaterConfig::load(m_source->writeConfig(source, installedVersion, timeoutSeconds));
+        return UpdaterConfig::load(
+            m_source->writeConfig(source, installedVersion, timeoutSeconds, moreLines));
+    }
+
+    static QByteArray withSize(QByteArray manifest, qint64 size)
+    {
+        manifest.chop(1);
+        return manifest + ", \"size\": " + QByteArray::number(size) + "}";
+    }
+
+    // Checks the source, which must offer an update.
+    static bool checkFindsUpdate(UpdateHelper &updater)
+    {
+        updater.checkForNetworkUpdate();
+        return finishCheck(updater) && updater.error().isEmpty()
+               && updater.isUpdateable() == QMLUpdatabilityEnums::UPDATABLE;
     }
 
     // Only what the install command may see: nothing, once it is done.
@@ -43,9 +64,10 @@ private slots:
         m_source = std::make_unique<UpdateSource>();
         m_tools = std::make_unique<FakeTools>();
         // Keeps what it was given, as the real one would have installed it.
-        m_tools->add(QStringLiteral("rauc"), "echo '  0% Installing'\necho ' 50% Copying image'\ncp \"$3\" '"
-                                                 + path(QStringLiteral("installed")).toUtf8()
-                                                 + "'\necho '100% Installing done.'");
+        m_tools->add(QStringLiteral("rauc"),
+                     "echo '  0% Installing'\necho ' 50% Copying image'\ncp \"$3\" '"
+                         + path(QStringLiteral("installed")).toUtf8() + "'\nstat -c %a \"$3\" > '"
+                         + path("installed-mode").toUtf8() + "'\necho '100% Installing done.'");
         QVERIFY(server()->isListening());
     }
 
@@ -112,6 +134,8 @@ private slots:
             QDir().mkpath(path("usb"));
             m_source->writeFile("usb/manifest.json", UpdateSource::manifest("3.1.0", content));
             m_source->writeFile("usb/vesk.raucb", content);
+            QFile::setPermissions(path("usb/vesk.raucb"),
+                                  QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
             source = QUrl::fromLocalFile(path("usb/manifest.json"));
         }
         UpdateHelper updater(config(source, "3.0.5"));
@@ -141,6 +165,10 @@ private slots:
         QFile installed(path("installed"));
         QVERIFY(installed.open(QIODevice::ReadOnly));
         QVERIFY(installed.readAll() == content);
+        QFile mode(path("installed-mode"));
+        QVERIFY(mode.open(QIODevice::ReadOnly));
+        // Only ours to read, whatever the source's file allowed.
+        QCOMPARE(mode.readAll().trimmed(), QByteArray("600"));
         QCOMPARE(downloadedFiles(), QStringList());
     }
 
@@ -206,6 +234,19 @@ private slots:
                    .arg(sum)
                    .toUtf8();
         QTest::newRow("huge") << QByteArray(200 * 1024, ' ');
+        QTest::newRow("version with a line feed")
+            << QString("{\"version\": \"4.0\\n\", \"image\": \"a.raucb\", \"sha256\": \"%1\"}")
+                   .arg(sum)
+                   .toUtf8();
+        QTest::newRow("size as text")
+            << QString("{\"version\": \"4.0\", \"image\": \"a.raucb\", \"sha256\": \"%1\", \"size\": \"9\"}")
+                   .arg(sum)
+                   .toUtf8();
+        // An http source must not hand this device's own files to the installer.
+        QTest::newRow("http names a file")
+            << QString("{\"version\": \"4.0\", \"image\": \"%1\", \"sha256\": \"%2\"}")
+                   .arg(QUrl::fromLocalFile(QDir::tempPath() + "/secret.raucb").toString(), sum)
+                   .toUtf8();
     }
 
     void badManifestIsAnError()
@@ -221,6 +262,23 @@ private slots:
         updater.installLatestUpdate();
         QVERIFY(!updater.isUpdating());
         QCOMPARE(m_tools->runs("rauc").size(), 0);
+    }
+
+    // Whatever a source sends, the log gets one line per message.
+    void sourceCannotForgeLogLines()
+    {
+        const QString sum(64, QLatin1Char('a'));
+        server()->serve(
+            "/manifest.json",
+            QString("{\"version\": \"4.0\\nW vh.updater: installed 9.9\", \"image\": \"a.raucb\", "
+                    "\"sha256\": \"%1\"}")
+                .arg(sum)
+                .toUtf8());
+        UpdateHelper updater(config(server()->url("/manifest.json"), "3.0"));
+        QTest::ignoreMessage(QtWarningMsg, "The update source offers no valid release. "
+                                           "bad version \"4.0\\nW vh.updater: installed 9.9\"");
+        updater.checkForNetworkUpdate();
+        QVERIFY(finishCheck(updater));
     }
 
     void unreachableSourceFailsInBoundedTime_data()
@@ -254,6 +312,119 @@ private slots:
         QVERIFY(finishCheck(updater));
         QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(updater.error(), QStringLiteral("The update source cannot be reached."));
+    }
+
+    // A source that keeps sending a byte now and then never trips the
+    // inactivity timeout; the time limits end the transfer all the same,
+    // and the updater takes the next request.
+    void slowSourceEndsByTheTimeLimit_data()
+    {
+        QTest::addColumn<QString>("stage");
+        QTest::addColumn<bool>("statesSize");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("check") << "check" << false << "The update source cannot be reached.";
+        QTest::newRow("download of a stated size")
+            << "download" << true << "The update could not be downloaded.";
+        QTest::newRow("download of no stated size")
+            << "download" << false << "The update could not be downloaded.";
+    }
+
+    void slowSourceEndsByTheTimeLimit()
+    {
+        QFETCH(QString, stage);
+        QFETCH(bool, statesSize);
+        QFETCH(QString, error);
+        const QByteArray image(2000, 'v');
+        const QByteArray manifest = UpdateSource::manifest("4.0", image);
+        server()->serve("/manifest.json", statesSize ? withSize(manifest, image.size()) : manifest);
+        server()->serve("/vesk.raucb", image);
+        UpdateHelper updater(config(server()->url("/manifest.json"), "3.0", 30,
+                                    "checkTimeLimitSeconds=1\ndownloadTimeLimitSeconds=1\n"));
+        if (stage == "download")
+            QVERIFY(checkFindsUpdate(updater));
+        // One byte every 100 ms from now on.
+        server()->setChunkSize(1);
+        server()->setChunkInterval(100);
+
+        QElapsedTimer timer;
+        timer.start();
+        if (stage == "check")
+            updater.checkForNetworkUpdate();
+        else
+            updater.installLatestUpdate();
+        QTRY_VERIFY_WITH_TIMEOUT(!updater.isChecking() && !updater.isUpdating(), 5000);
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(updater.error(), error);
+        QCOMPARE(downloadedFiles(), QStringList());
+        QCOMPARE(m_tools->runs("rauc").size(), 0);
+
+        updater.checkForNetworkUpdate();
+        QVERIFY(updater.isChecking());
+    }
+
+    // An image that keeps coming stops at its stated size or before the
+    // download folder's file system runs short, and leaves nothing behind.
+    void downloadStopsAtItsBound_data()
+    {
+        QTest::addColumn<qint64>("statedSize");
+        QTest::addColumn<qint64>("reserveBelowFree");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("past the stated size")
+            << qint64(100 * 1024) << qint64(-1) << "The update could not be downloaded.";
+        QTest::newRow("no stated size, at the free-space reserve")
+            << qint64(-1) << qint64(8) << "The update could not be stored on this device.";
+    }
+
+    void downloadStopsAtItsBound()
+    {
+        QFETCH(qint64, statedSize);
+        QFETCH(qint64, reserveBelowFree);
+        QFETCH(QString, error);
+        QDir().mkpath(downloads());
+        const qint64 freeMiB = QStorageInfo(downloads()).bytesAvailable() / (1024 * 1024);
+        QByteArray manifest = UpdateSource::manifest("4.0", "endless");
+        if (statedSize >= 0)
+            manifest = withSize(manifest, statedSize);
+        server()->serve("/manifest.json", manifest);
+        server()->serveEndless("/vesk.raucb");
+        const QByteArray reserve
+            = reserveBelowFree < 0
+                  ? QByteArray()
+                  : "freeSpaceReserveMiB=" + QByteArray::number(freeMiB - reserveBelowFree) + "\n";
+        UpdateHelper updater(config(server()->url("/manifest.json"), "3.0", 30, reserve));
+        QVERIFY(checkFindsUpdate(updater));
+
+        updater.installLatestUpdate();
+        QTRY_VERIFY_WITH_TIMEOUT(!updater.isUpdating(), 20000);
+        QCOMPARE(updater.error(), error);
+        QCOMPARE(downloadedFiles(), QStringList());
+        QCOMPARE(m_tools->runs("rauc").size(), 0);
+    }
+
+    // What killed downloads left is cleared; what a live one (holding its
+    // lock) writes is not, nor anything else in the folder.
+    void staleDownloadsAreRemoved()
+    {
+        QDir().mkpath(downloads());
+        for (const char *name : {"old.raucb.part", "live.raucb.part", "notes.txt"})
+            m_source->writeFile(QString("downloads/") + name, "partial");
+        const int live = ::open(QFile::encodeName(downloads() + "/live.raucb.part").constData(), O_RDONLY);
+        QVERIFY(live >= 0);
+        QCOMPARE(::flock(live, LOCK_EX), 0);
+        const QByteArray content = UpdateSource::sampleImage();
+        server()->serve("/manifest.json", UpdateSource::manifest("4.0", content));
+        server()->serve("/vesk.raucb", content);
+        UpdateHelper updater(config(server()->url("/manifest.json"), "3.0"));
+
+        QVERIFY(checkFindsUpdate(updater));
+        QCOMPARE(downloadedFiles(), QStringList({"live.raucb.part", "notes.txt"}));
+
+        // That download was killed too.
+        ::close(live);
+        updater.installLatestUpdate();
+        QTRY_VERIFY_WITH_TIMEOUT(!updater.isUpdating(), 10000);
+        QCOMPARE(updater.progress(), 100);
+        QCOMPARE(downloadedFiles(), QStringList{"notes.txt"});
     }
 
     void quittingMidDownloadLeavesNoPartialImage()

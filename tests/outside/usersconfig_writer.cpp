@@ -4,7 +4,7 @@
 //
 // Usage: usersconfig_writer ACCOUNT_FILE LIMIT NAME PASSWORD
 
-#include "VHUsersConfigHelper.h"
+#include "AccountStore.h"
 
 #include <QCoreApplication>
 
@@ -22,6 +22,6 @@ int main(int argc, char *argv[])
     const rlimit fileSize{limit, limit};
     setrlimit(RLIMIT_FSIZE, &fileSize);
 
-    VHUsersConfigHelper helper(args.at(1), QDBusConnection(QStringLiteral("none")));
-    return helper.addUser(args.at(3), args.at(4), args.at(4));
+    AccountStore store(args.at(1));
+    return store.addUser(args.at(3), args.at(4), args.at(4));
 }

@@ -289,8 +289,9 @@ private slots:
         ipc->setServiceDirectory(m_fixture->serviceDirectory());
         QQuickItem *label = w.item("printPreviewLabel");
         QQuickItem *glyph = w.item("printPreviewGlyph");
-        QTRY_COMPARE(label->property("color").value<QColor>(), QColor("#ffffff"));
-        QCOMPARE(glyph->property("color").value<QColor>(), QColor("#000000"));
+        // Read in the background.
+        QTRY_COMPARE(glyph->property("color").value<QColor>(), QColor("#000000"));
+        QCOMPARE(label->property("color").value<QColor>(), QColor("#ffffff"));
 
         m_fixture->writePrinterStatus("{\"supplyColorHEX\": \"#ffee00\", \"ribbon1ColorHEX\": \"#000000\"}");
         QTRY_COMPARE(label->property("color").value<QColor>(), QColor("#ffee00"));
@@ -305,8 +306,10 @@ private slots:
     {
         m_fixture->writePrinterStatus("{\"supplyWidth\": 6.5}");
         PrinterWindow w(6, m_pages.path());
-        qobject_cast<VHIPCThread *>(w.contextObject("VHIPCThread"))
-            ->setServiceDirectory(m_fixture->serviceDirectory());
+        auto *ipc = qobject_cast<VHIPCThread *>(w.contextObject("VHIPCThread"));
+        ipc->setServiceDirectory(m_fixture->serviceDirectory());
+        // Read in the background.
+        QTRY_COMPARE(ipc->supplyWidth(), 6.5);
         QTRY_VERIFY(w.item("pagePrinter")->isVisible());
         const int before = m_fixture->cups().jobs().size();
         w.tap(w.item("pagePrinterPrintTestPageButton"));

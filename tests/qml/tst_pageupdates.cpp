@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 // The Updates page on the real window, fed by the real updater, which
@@ -202,6 +203,25 @@ private slots:
         QSettings stored(m_home->settingsFile(), QSettings::IniFormat);
         QCOMPARE(stored.value("updates/lastUpdateCheck").toString(), checkedAt);
         QCOMPARE(text(w, "updateLastChecked"), "Last Checked: " + checkedAt);
+    }
+
+    // The installed version is whatever the os-release file says; markup in
+    // it is shown as it stands, never rendered.
+    void versionsAreShownAsPlainText()
+    {
+        const QString installed = "3.0<img src=x.png><b>5</b>";
+        m_source->offer("3.1", UpdateSource::sampleImage());
+        UpdaterConfig::setFileForTests(m_source->writeConfig(m_source->manifestUrl(), installed));
+        SettingsWindow w(3);
+        openPage(w);
+        QVERIFY(settle(w));
+        QCOMPARE(text(w, "updateCurrentVersion"), installed);
+        const QList<QQuickItem *> parts = w.item("updateCurrentVersion")->childItems();
+        const auto shown = std::find_if(parts.begin(), parts.end(), [&](QQuickItem *part) {
+            return part->property("text").toString() == installed;
+        });
+        QVERIFY(shown != parts.end());
+        QCOMPARE((*shown)->property("textFormat").toInt(), 0); // Text.PlainText
     }
 
     void automaticCheckSwitch()

@@ -7,8 +7,10 @@
 #include "TestHome.h"
 #include "VHUsersConfigHelper.h"
 
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,9 +34,27 @@ class TestPageUsers : public QObject
     QString accountFile() const { return m_dir->filePath("accounts"); }
 
     // Another program working on the same file.
-    std::unique_ptr<VHUsersConfigHelper> otherProgram() const
+    std::unique_ptr<AccountStore> otherProgram() const
     {
-        return std::make_unique<VHUsersConfigHelper>(accountFile(), QDBusConnection("none"));
+        auto store = std::make_unique<AccountStore>(accountFile());
+        store->reload();
+        return store;
+    }
+
+    static VHUsersConfigHelper *accounts(const SettingsWindow &w)
+    {
+        QQmlEngine *engine = qmlEngine(w.item("pageUsers"));
+        return engine->singletonInstance<VHUsersConfigHelper *>(
+            qmlTypeId("librariesqml.VHUsersConfig", 1, 0, "VHUsersConfigHelper"));
+    }
+
+    // Taps the button and waits for the account work it starts to end.
+    static void tapAndWait(const SettingsWindow &w, const QString &button)
+    {
+        QTRY_VERIFY(!accounts(w)->busy());
+        QSignalSpy busy(accounts(w), &VHUsersConfigHelper::busyChanged);
+        w.tap(w.item(button));
+        QTRY_COMPARE(busy.count(), 2);
     }
 
     static void openPage(const SettingsWindow &w)
@@ -110,7 +130,7 @@ private slots:
                                 "Adding a user will prompt for a login on reboot."));
 
         fill(w, addFields(), {"anna", "Pa55word-anna", "Pa55word-anna"});
-        w.tap(w.item("addUserButton"));
+        tapAndWait(w, "addUserButton");
         QVERIFY(w.item("usersList")->isVisible());
         QVERIFY(!w.item("noUsersText")->isVisible());
         QTRY_VERIFY(w.item("userRow_anna"));
@@ -118,7 +138,7 @@ private slots:
         for (const QString &name : addFields())
             QCOMPARE(w.item(name)->property("text").toString(), QString());
         QCOMPARE(lastSettingHit(), QStringLiteral("Users=Added User"));
-        QCOMPARE(otherProgram()->usersList(), QStringList{"anna"});
+        QCOMPARE(otherProgram()->users(), QStringList{"anna"});
         QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
     }
 
@@ -146,9 +166,9 @@ private slots:
         SettingsWindow w(5);
         openPage(w);
         fill(w, addFields(), input);
-        w.tap(w.item("addUserButton"));
+        tapAndWait(w, "addUserButton");
         QCOMPARE(fieldStates(w, addFields()), marks);
-        QCOMPARE(otherProgram()->usersList(), QStringList{"anna"});
+        QCOMPARE(otherProgram()->users(), QStringList{"anna"});
         QVERIFY(!settingHits().contains("Users=Added User"));
     }
 
@@ -158,9 +178,9 @@ private slots:
         SettingsWindow w(5);
         openPage(w);
         fill(w, addFields(), {"ben", "12345678", "1234567"});
-        w.tap(w.item("addUserButton"));
+        tapAndWait(w, "addUserButton");
         w.item("addUserName")->setProperty("text", "anna");
-        w.tap(w.item("addUserButton"));
+        tapAndWait(w, "addUserButton");
         QCOMPARE(fieldStates(w, addFields()),
                  QStringList({"ERROR:User already exists", "NORMAL:", "ERROR:Passwords do not match"}));
         // The user types into the confirmation field.
@@ -179,12 +199,13 @@ private slots:
         openPage(w);
         QQuickItem *dialog = w.item("deleteUserDialog");
 
+        QTRY_VERIFY(w.item("userDelete_anna"));
         w.tap(w.item("userDelete_anna"));
         QVERIFY(dialog->isVisible());
         QCOMPARE(w.item("deleteUserName")->property("text").toString(), QStringLiteral("anna"));
         // Gone before the user confirms.
         QCOMPARE(other->deleteUser("anna"), int(RC::SUCCESS));
-        w.tap(w.item("deleteUserConfirm"));
+        tapAndWait(w, "deleteUserConfirm");
         QVERIFY(dialog->isVisible());
         QVERIFY(!settingHits().contains("Users=Deleted User"));
         w.tap(w.item("deleteUserCancel"));
@@ -192,10 +213,10 @@ private slots:
 
         QTRY_VERIFY(!w.item("userRow_anna"));
         w.tap(w.item("userDelete_ben"));
-        w.tap(w.item("deleteUserConfirm"));
+        tapAndWait(w, "deleteUserConfirm");
         QVERIFY(!dialog->isVisible());
         QCOMPARE(lastSettingHit(), QStringLiteral("Users=Deleted User"));
-        QVERIFY(!otherProgram()->hasUsers());
+        QCOMPARE(otherProgram()->users(), QStringList());
         QVERIFY(w.item("noUsersText")->isVisible());
     }
 
@@ -207,6 +228,7 @@ private slots:
         QQuickItem *dialog = w.item("modifyUserDialog");
         QQuickItem *change = w.item("modifyUserChange");
 
+        QTRY_VERIFY(w.item("userSettings_anna"));
         w.tap(w.item("userSettings_anna"));
         QVERIFY(dialog->isVisible());
         QCOMPARE(w.item("modifyUserName")->property("text").toString(), QStringLiteral("anna"));
@@ -220,7 +242,7 @@ private slots:
         QVERIFY(!change->isEnabled());
         w.item("modifyUserNew")->setProperty("text", "new secret");
 
-        w.tap(change);
+        tapAndWait(w, "modifyUserChange");
         QVERIFY(dialog->isVisible());
         QCOMPARE(w.item("modifyUserMessage")->property("text").toString(),
                  QStringLiteral("Incorrect password."));
@@ -235,17 +257,40 @@ private slots:
         QCOMPARE(w.item("modifyUserMessage")->property("text").toString(), QString());
 
         fill(w, modifyFields(), {"old secret", "new secret", "new secreT"});
-        w.tap(change);
+        tapAndWait(w, "modifyUserChange");
         QCOMPARE(w.item("modifyUserMessage")->property("text").toString(),
                  QStringLiteral("Passwords do not match."));
         QCOMPARE(w.item("modifyUserConfirm")->state(), QStringLiteral("ERROR"));
 
         fill(w, modifyFields(), {"old secret", "new secret", "new secret"});
-        w.tap(change);
+        tapAndWait(w, "modifyUserChange");
         QVERIFY(!dialog->isVisible());
         QCOMPARE(lastSettingHit(), QStringLiteral("Users=Password Changed"));
         QCOMPARE(otherProgram()->changePassword("anna", "new secret", "third secret", "third secret"),
                  int(RC::SUCCESS));
+    }
+
+    // Another program may write any name into the file; markup in it is
+    // shown as it stands, never rendered.
+    void namesAreShownAsPlainText()
+    {
+        const QString name = "<img src=\"x.png\"><b>eve</b>";
+        QFile file(accountFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8() + ":$y$j9T$salt$hash\n");
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        SettingsWindow w(5);
+        openPage(w);
+        QTRY_VERIFY(w.item("userRowName_" + name));
+
+        w.tap(w.item("userDelete_" + name));
+        w.item("modifyUserDialog")->setProperty("userName", name);
+        for (const char *shown : {"userRowName_", "deleteUserName", "modifyUserName"}) {
+            QQuickItem *text = w.item(shown == QByteArray("userRowName_") ? "userRowName_" + name : shown);
+            QCOMPARE(text->property("text").toString(), name);
+            QCOMPARE(text->property("textFormat").toInt(), 0); // Text.PlainText
+        }
     }
 
     void lockReachesLogind()

@@ -6,8 +6,9 @@
 #include <QTimer>
 
 namespace {
-constexpr int chunkIntervalMs = 5;
-}
+// An endless body waits while the client lags this far behind.
+constexpr qint64 maxUnsent = 1024 * 1024;
+} // namespace
 
 LoopbackHttpServer::LoopbackHttpServer(QObject *parent)
     : QObject(parent)
@@ -45,6 +46,12 @@ void LoopbackHttpServer::readRequest(QTcpSocket *socket)
     const QString path
         = requestLine.value(1).isEmpty() ? QString() : QString::fromLatin1(requestLine.value(1));
     m_requests.append(path);
+    if (m_endless.contains(path)) {
+        socket->write(
+            "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n");
+        sendEndless(socket);
+        return;
+    }
     if (!m_bodies.contains(path)) {
         socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
         socket->disconnectFromHost();
@@ -65,8 +72,21 @@ void LoopbackHttpServer::sendChunks(QTcpSocket *socket, const QByteArray &body, 
         return;
     }
     QPointer<QTcpSocket> guard(socket);
-    QTimer::singleShot(chunkIntervalMs, this, [this, guard, body, offset] {
+    QTimer::singleShot(m_chunkIntervalMs, this, [this, guard, body, offset] {
         if (guard)
             sendChunks(guard, body, offset);
+    });
+}
+
+void LoopbackHttpServer::sendEndless(QTcpSocket *socket)
+{
+    if (socket->state() != QAbstractSocket::ConnectedState)
+        return;
+    if (socket->bytesToWrite() < maxUnsent)
+        socket->write(QByteArray(m_chunkSize, 'x'));
+    QPointer<QTcpSocket> guard(socket);
+    QTimer::singleShot(m_chunkIntervalMs, this, [this, guard] {
+        if (guard)
+            sendEndless(guard);
     });
 }

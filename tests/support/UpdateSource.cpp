@@ -26,8 +26,8 @@ void UpdateSource::offer(const QString &version, const QByteArray &image, const 
     m_server.serve(QStringLiteral("/vesk.raucb"), served.isEmpty() ? image : served);
 }
 
-QString UpdateSource::writeConfig(const QUrl &source, const QString &installedVersion,
-                                  int timeoutSeconds) const
+QString UpdateSource::writeConfig(const QUrl &source, const QString &installedVersion, int timeoutSeconds,
+                                  const QByteArray &moreLines) const
 {
     writeFile(QStringLiteral("os-release"),
               "NAME=\"Vesk OS\"\nVERSION_ID=\"" + installedVersion.toUtf8() + "\"\n");
@@ -36,7 +36,7 @@ QString UpdateSource::writeConfig(const QUrl &source, const QString &installedVe
                   + "\ninstallCommand=rauc install --progress\ndownloadDirectory="
                   + downloadDirectory().toUtf8()
                   + "\nversionFile=" + path(QStringLiteral("os-release")).toUtf8()
-                  + "\ntimeoutSeconds=" + QByteArray::number(timeoutSeconds) + "\n");
+                  + "\ntimeoutSeconds=" + QByteArray::number(timeoutSeconds) + "\n" + moreLines);
     return path(QStringLiteral("updater.conf"));
 }
 

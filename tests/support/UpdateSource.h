@@ -29,8 +29,9 @@ public:
     // serves `served` (by default the image itself) as /vesk.raucb.
     void offer(const QString &version, const QByteArray &image, const QByteArray &served = QByteArray());
     // Writes the configuration and returns its path; the install command
-    // is "rauc install --progress".
-    QString writeConfig(const QUrl &source, const QString &installedVersion, int timeoutSeconds = 30) const;
+    // is "rauc install --progress". `moreLines` ("key=value\n"...) go at its end.
+    QString writeConfig(const QUrl &source, const QString &installedVersion, int timeoutSeconds = 30,
+                        const QByteArray &moreLines = QByteArray()) const;
     void writeFile(const QString &name, const QByteArray &content) const;
 
 private:

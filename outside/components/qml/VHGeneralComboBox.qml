@@ -13,8 +13,10 @@ ComboBox {
     font.pixelSize: VHQmlCommonDefines.fontSizeControl
     opacity: enabled ? 1 : VHColorPalette.disabledOpacity
 
+    // Entries may come from outside (preset names, time zones).
     contentItem: Text {
         text: control.displayText
+        textFormat: Text.PlainText
         font: control.font
         color: VHColorPalette.textPrimary
         verticalAlignment: Text.AlignVCenter
@@ -49,6 +51,7 @@ ComboBox {
         contentItem: Text {
             text: control.textRole ? (Array.isArray(control.model) ? modelData[control.textRole] : model[control.textRole])
                                    : modelData
+            textFormat: Text.PlainText
             font: control.font
             color: index === control.currentIndex ? VHColorPalette.accent : VHColorPalette.textPrimary
             verticalAlignment: Text.AlignVCenter

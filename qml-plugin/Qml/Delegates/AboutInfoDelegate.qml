@@ -29,6 +29,8 @@ Item {
         anchors.right: parent.right
         width: parent.width - labelText.width - VHQmlCommonDefines.largeMargin
         text: line.value
+        // Serial number, addresses, firmware: read from the device and its services.
+        textFormat: Text.PlainText
         font.family: mainWindow.applicationFont
         font.pixelSize: mainWindow.fontSizeH3
         color: VHColorPalette.textPrimary

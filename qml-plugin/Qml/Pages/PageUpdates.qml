@@ -102,31 +102,24 @@ SettingsPage {
                     width: parent.width
                     text: qsTr("Last Checked: ") + (page.lastChecked.length > 0 ? page.lastChecked
                                                                               : qsTr("Never"))
+                    textFormat: Text.PlainText
                     font.family: mainWindow.applicationFont
                     font.pixelSize: mainWindow.fontSizeH3
                     color: VHColorPalette.textSecondary
                     wrapMode: Text.Wrap
                 }
-                Text {
+                VersionRow {
                     objectName: "updateCurrentVersion"
                     width: parent.width
-                    textFormat: Text.StyledText
-                    text: qsTr("Current Version:") + " <b>" + UpdateHelperClass.systemVersion + "</b>"
-                    font.family: mainWindow.applicationFont
-                    font.pixelSize: mainWindow.fontSizeH2
-                    color: VHColorPalette.textPrimary
-                    wrapMode: Text.Wrap
+                    label: qsTr("Current Version:")
+                    text: UpdateHelperClass.systemVersion
                 }
-                Text {
+                VersionRow {
                     objectName: "updateAvailableVersion"
                     width: parent.width
-                    textFormat: Text.StyledText
-                    text: qsTr("Available Version:") + " <b><font color=\"" + VHColorPalette.deepOrange
-                          + "\">" + UpdateHelperClass.availableVersion + "</font></b>"
-                    font.family: mainWindow.applicationFont
-                    font.pixelSize: mainWindow.fontSizeH2
-                    color: VHColorPalette.textPrimary
-                    wrapMode: Text.Wrap
+                    label: qsTr("Available Version:")
+                    text: UpdateHelperClass.availableVersion
+                    versionColor: VHColorPalette.deepOrange
                 }
             }
 
@@ -171,6 +164,7 @@ SettingsPage {
             visible: page.errorShown
             width: parent.width
             text: UpdateHelperClass.error
+            textFormat: Text.PlainText
             font.family: mainWindow.applicationFont
             font.pixelSize: mainWindow.fontSizeH3
             color: VHColorPalette.error

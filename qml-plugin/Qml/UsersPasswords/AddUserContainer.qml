@@ -9,8 +9,11 @@ Column {
     function addUser() {
         // Ends editing, so the fields hold what was typed.
         form.forceActiveFocus()
-        var result = VHUsersConfigHelper.addUser(userNameField.text, passwordField.text,
-                                                 confirmField.text)
+        VHUsersConfigHelper.addUser(userNameField.text, passwordField.text, confirmField.text)
+    }
+
+    // The password is hashed in the background; the result comes here.
+    function showResult(result) {
         switch (result) {
         case UsersConfigResultCode.SUCCESS:
             userNameField.text = ""
@@ -44,6 +47,11 @@ Column {
     }
 
     spacing: VHQmlCommonDefines.smallMargin
+
+    Connections {
+        target: VHUsersConfigHelper
+        function onAddUserFinished(result) { form.showResult(result) }
+    }
 
     Row {
         spacing: VHQmlCommonDefines.largeMargin
@@ -89,6 +97,7 @@ Column {
             objectName: "addUserButton"
             anchors.right: parent.right
             text: qsTr("Add User")
+            enabled: !VHUsersConfigHelper.busy
             onClicked: form.addUser()
         }
     }

@@ -14,6 +14,16 @@ VHGeneralDialogBasic {
     icon: VHIconPalette.trashIcon
     title: qsTr("Delete User?")
 
+    Connections {
+        target: VHUsersConfigHelper
+        function onDeleteUserFinished(result) {
+            if (result === UsersConfigResultCode.SUCCESS) {
+                dialog.hide()
+                SettingsMain.sendAnalyticHit("Users", "Deleted User")
+            }
+        }
+    }
+
     // Long names wrap: the user must see whose account goes.
     Row {
         anchors.top: parent.top
@@ -32,6 +42,7 @@ VHGeneralDialogBasic {
             anchors.verticalCenter: parent.verticalCenter
             width: parent.width - userIcon.width - parent.spacing
             text: dialog.userName
+            textFormat: Text.PlainText
             font.family: mainWindow.applicationFont
             font.pixelSize: mainWindow.fontSizeH1 + 4
             font.bold: true
@@ -54,12 +65,8 @@ VHGeneralDialogBasic {
             objectName: "deleteUserConfirm"
             highlighted: true
             text: qsTr("Delete User")
-            onClicked: {
-                if (VHUsersConfigHelper.deleteUser(dialog.userName) === UsersConfigResultCode.SUCCESS) {
-                    dialog.hide()
-                    SettingsMain.sendAnalyticHit("Users", "Deleted User")
-                }
-            }
+            enabled: !VHUsersConfigHelper.busy
+            onClicked: VHUsersConfigHelper.deleteUser(dialog.userName)
         }
     }
 }

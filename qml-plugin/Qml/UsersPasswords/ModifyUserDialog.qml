@@ -22,8 +22,12 @@ VHGeneralDialogBasic {
     function changePassword() {
         // Ends editing, so the fields hold what was typed.
         dialog.forceActiveFocus()
-        var result = VHUsersConfigHelper.changePassword(dialog.userName, oldField.text,
-                                                        newField.text, confirmField.text)
+        VHUsersConfigHelper.changePassword(dialog.userName, oldField.text, newField.text,
+                                           confirmField.text)
+    }
+
+    // The passwords are hashed in the background; the result comes here.
+    function showResult(result) {
         switch (result) {
         case UsersConfigResultCode.SUCCESS:
             dialog.hide()
@@ -51,6 +55,11 @@ VHGeneralDialogBasic {
     title: qsTr("Change User Password")
 
     onVisibleChanged: reset()
+
+    Connections {
+        target: VHUsersConfigHelper
+        function onChangePasswordFinished(result) { dialog.showResult(result) }
+    }
 
     Column {
         id: fields
@@ -102,6 +111,7 @@ VHGeneralDialogBasic {
                 anchors.verticalCenter: parent.verticalCenter
                 width: parent.width - userIcon.width - parent.spacing
                 text: dialog.userName
+                textFormat: Text.PlainText
                 font.family: mainWindow.applicationFont
                 font.pixelSize: mainWindow.fontSizeH1 + 4
                 font.bold: true
@@ -116,7 +126,7 @@ VHGeneralDialogBasic {
             highlighted: true
             text: qsTr("Change Password")
             enabled: oldField.text.length > 0 && newField.text.length > 0
-                     && confirmField.text.length > 0
+                     && confirmField.text.length > 0 && !VHUsersConfigHelper.busy
             onClicked: dialog.changePassword()
         }
 

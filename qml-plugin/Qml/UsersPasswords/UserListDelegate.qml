@@ -21,11 +21,13 @@ Rectangle {
     }
 
     Text {
+        objectName: "userRowName_" + row.userName
         anchors.left: icon.right
         anchors.leftMargin: VHQmlCommonDefines.margin
         anchors.right: settingsButton.left
         anchors.verticalCenter: parent.verticalCenter
         text: row.userName
+        textFormat: Text.PlainText
         font.family: mainWindow.applicationFont
         font.pixelSize: mainWindow.fontSizeH2
         color: VHColorPalette.textPrimary
