@@ -5,6 +5,7 @@
 #include "EthernetClientIPC.h"
 #include "NetworkInterfaces.h"
 #include "SettingsFile.h"
+#include "SettingsKeys.h"
 #include "StartupWarmUps.h"
 #include "UpdateHelper.h"
 #include "VHIPCThread.h"
@@ -74,6 +75,11 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     context->setContextProperty(QStringLiteral("EthernetClient"), m_ethernetClient.get());
     context->setContextProperty(QStringLiteral("LocaleLanguageClass"), m_languages.get());
 
+    // A quick source answers before the Updates page is built, so the time
+    // of every check is stored here rather than by the page.
+    QObject::connect(m_updater.get(), &UpdateHelper::lastUpdateCheckChanged, m_settings.get(), [this] {
+        m_settings->setSetting(QLatin1String(SettingsKeys::lastUpdateCheck), m_updater->lastUpdateCheck());
+    });
     m_updater->checkForNetworkUpdate();
     m_engine->addImportPath(QStringLiteral("/usr/lib/"));
 

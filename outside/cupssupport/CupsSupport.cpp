@@ -291,7 +291,7 @@ void CupsSupport::setOffsetV2(int offset)
 
 int CupsSupport::getR1Tension() const
 {
-    return intValue(PrintOptions::r1Tension, 0);
+    return PrintOptions::tensionOrNominal(intValue(PrintOptions::r1Tension, PrintOptions::nominalTension));
 }
 
 void CupsSupport::setR1Tension(int tension)
@@ -301,7 +301,7 @@ void CupsSupport::setR1Tension(int tension)
 
 int CupsSupport::getR2Tension() const
 {
-    return intValue(PrintOptions::r2Tension, 0);
+    return PrintOptions::tensionOrNominal(intValue(PrintOptions::r2Tension, PrintOptions::nominalTension));
 }
 
 void CupsSupport::setR2Tension(int tension)

@@ -104,6 +104,7 @@ public:
     void setOffsetV1(int offset);
     int getOffsetV2() const;
     void setOffsetV2(int offset);
+    // In percent of nominal; unset (or 0) reads as nominal, 100.
     int getR1Tension() const;
     void setR1Tension(int tension);
     int getR2Tension() const;

@@ -32,6 +32,16 @@ inline constexpr int defaultOrientation = 5;
 inline constexpr int defaultCut = 1;
 inline constexpr int defaultDithering = 21;
 
+// A ribbon's tension in percent of nominal. An unset tension is nominal, and
+// so is a stored 0: it lies below any tension a user can choose (50 to 150)
+// and is what an unset tension was once read and saved as.
+inline constexpr int nominalTension = 100;
+
+inline int tensionOrNominal(int tension)
+{
+    return tension == 0 ? nominalTension : tension;
+}
+
 // How the PPD and the presets spell a switch.
 inline QString flagText(bool on)
 {
@@ -61,8 +71,8 @@ struct Values
     int ditheringCode = defaultDithering;
     int head1Heat = 0;
     int head2Heat = 0;
-    int ribbon1Tension = 0;
-    int ribbon2Tension = 0;
+    int ribbon1Tension = nominalTension;
+    int ribbon2Tension = nominalTension;
     bool ribbonSaverOn = false;
 };
 

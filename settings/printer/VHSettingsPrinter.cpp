@@ -428,9 +428,9 @@ QStringList VHSettingsPrinter::loadPreset(QString presetName)
     setBackfeedOffset(backfeedOffset);
     feedOffset = number(PrintOptions::feed);
     setFeedOffset(feedOffset);
-    r1Tension = number(PrintOptions::r1Tension);
+    r1Tension = PrintOptions::tensionOrNominal(number(PrintOptions::r1Tension));
     setR1Tension(r1Tension);
-    r2Tension = number(PrintOptions::r2Tension);
+    r2Tension = PrintOptions::tensionOrNominal(number(PrintOptions::r2Tension));
     setR2Tension(r2Tension);
 
     // Missing names take the defaults below; values outside the tables,

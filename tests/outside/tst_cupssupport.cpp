@@ -21,6 +21,7 @@ private slots:
 
     void defaultsOfAnUntouchedQueue();
     void readsTheUsersQueueDefaults();
+    void storedZeroTensionIsNominal();
     void parsesOptionTexts_data();
     void parsesOptionTexts();
     void settersBecomeTheQueueDefaultsForTheNextJob();
@@ -67,7 +68,9 @@ void tst_CupsSupport::defaultsOfAnUntouchedQueue()
     QCOMPARE(cups.getRibbonSaver(), false);
     QCOMPARE(cups.getFeed(), 0);
     QCOMPARE(cups.getOffsetH1(), 0);
-    QCOMPARE(cups.getR2Tension(), 0);
+    // Unset tensions are nominal.
+    QCOMPARE(cups.getR1Tension(), 100);
+    QCOMPARE(cups.getR2Tension(), 100);
     QCOMPARE(cups.getStop(), 0.0);
     QCOMPARE(cups.getColorHeadOffset(1), 0);
     // Nothing set by the user: the PPD's default choice answers.
@@ -104,6 +107,15 @@ void tst_CupsSupport::readsTheUsersQueueDefaults()
     QCOMPARE(cups.getStop(), -2.7);
     QCOMPARE(cups.getColorHeadOffset(1), 17);
     QCOMPARE(cups.getColorHeadOffset(2), -18);
+}
+
+// No user chooses 0; unset tensions were once saved so.
+void tst_CupsSupport::storedZeroTensionIsNominal()
+{
+    m_cups->writeUserOptions("R1TensionAdjust=0 R2TensionAdjust=50");
+    const CupsSupport cups;
+    QCOMPARE(cups.getR1Tension(), 100);
+    QCOMPARE(cups.getR2Tension(), 50);
 }
 
 void tst_CupsSupport::parsesOptionTexts_data()

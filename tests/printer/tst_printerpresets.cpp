@@ -294,7 +294,7 @@ void tst_PrinterPresets::loadRules_data()
                        {"feedOffset", 0},
                        {"horizontal1Offset", 0},
                        {"backfeedOffset", 0},
-                       {"r2Tension", 0},
+                       {"r2Tension", 100},
                        {"orientationEnum", 5},
                        {"orientationOption", "Landscape"},
                        {"ditheringMethod", "Atkinson Dither"},

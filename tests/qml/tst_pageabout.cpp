@@ -114,24 +114,32 @@ private slots:
         QCOMPARE(lines.size(), 11);
         QCOMPARE(lines.at(8).second, QString());
         QCOMPARE(lines.at(9).second, QString());
+        QCOMPARE(lines.at(10).second, QString());
     }
 
-    void storageNeedsTheTwelfthField_data()
+    // df's columns are as wide as their widest entry.
+    void storageIsTheAvailColumn_data()
     {
         QTest::addColumn<QByteArray>("dfOutput");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("device layout") << QByteArray("Filesystem      Size  Used Avail Use%% Mounted on\\n"
-                                                     "/dev/root       7.1G  1.9G  12G  28%% /\\n")
-                                       << "12G";
+        QTest::newRow("small eMMC") << QByteArray("Filesystem      Size  Used Avail Use%% Mounted on\\n"
+                                                  "/dev/root       3.5G  1.2G  2.1G  37%% /\\n")
+                                    << "2.1G";
+        QTest::newRow("252G disk") << QByteArray("Filesystem      Size  Used Avail Use%% Mounted on\\n"
+                                                 "/dev/vda        252G   20G   76G  21%% /\\n")
+                                   << "76G";
+        QTest::newRow("single spaces") << QByteArray("Filesystem Size Used Avail Use%% Mounted on\\n"
+                                                     "/dev/root 7.1G 1.9G 4.9G 28%% /\\n")
+                                       << "4.9G";
         QTest::newRow("short second line") << QByteArray("Filesystem Size Used Avail Use%% Mounted on\\n"
-                                                         "/dev/root 7.1G 1.9G 4.9G 28%% /\\n")
+                                                         "/dev/root 7.1G 1.9G\\n")
                                            << "< 4.8GB";
         QTest::newRow("no ext4 file system")
             << QByteArray("Filesystem Size Used Avail Use%% Mounted on\\n") << "< 4.8GB";
         QTest::newRow("no output") << QByteArray() << "< 4.8GB";
     }
 
-    void storageNeedsTheTwelfthField()
+    void storageIsTheAvailColumn()
     {
         QFETCH(QByteArray, dfOutput);
         QFETCH(QString, shown);

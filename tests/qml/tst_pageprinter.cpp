@@ -231,6 +231,7 @@ private slots:
         QTest::newRow("Portrait 180") << "Portrait 180" << false << 270.0;
         QTest::newRow("Portrait mirrored") << "Portrait" << true << -90.0;
         QTest::newRow("Landscape 180") << "Landscape 180" << false << 180.0;
+        QTest::newRow("Landscape 180 mirrored") << "Landscape 180" << true << 0.0;
         QTest::newRow("Landscape mirrored") << "Landscape" << true << -180.0;
         QTest::newRow("Landscape") << "Landscape" << false << 0.0;
     }
@@ -254,6 +255,7 @@ private slots:
         const qreal left = glyph->mapToItem(label, QPointF(0, 0)).x();
         const qreal right = glyph->mapToItem(label, QPointF(glyph->width(), 0)).x();
         QCOMPARE(left > right, mirror);
+        QVERIFY(label->boundingRect().contains(glyph->mapRectToItem(label, glyph->boundingRect())));
     }
 
     void controlsPerModel_data() { SettingsWindow::addModelRows(); }

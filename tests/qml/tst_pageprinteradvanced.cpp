@@ -25,6 +25,12 @@ class tst_PagePrinterAdvanced : public QObject
                 w.item("resetSupplySensorButton")->isEnabled()};
     }
 
+    static QList<int> sliders(const SettingsWindow &w)
+    {
+        return {qRound(w.item("tension1Slider")->property("value").toReal()),
+                qRound(w.item("tension2Slider")->property("value").toReal())};
+    }
+
 private slots:
     void initTestCase()
     {
@@ -71,6 +77,41 @@ private slots:
         // Absent: nominal.
         QCOMPARE(qRound(w.item("tension1Slider")->property("value").toReal()), 0);
         QCOMPARE(PrinterPageFixture::queueOption("R2TensionAdjust"), QStringLiteral("120"));
+    }
+
+    // A queue whose tensions were never set runs at nominal, and nothing is
+    // written until a slider moves. A preset saved on it, or one holding the
+    // 0 that such a queue was once saved with, brings back nominal.
+    void unsetTensionIsNominal_data()
+    {
+        QTest::addColumn<bool>("savedHere");
+        QTest::newRow("preset saved on this queue") << true;
+        QTest::newRow("preset saved with 0") << false;
+    }
+
+    void unsetTensionIsNominal()
+    {
+        QFETCH(bool, savedHere);
+        m_fixture->reset();
+        if (!savedHere)
+            PrinterPageFixture::storePreset("Job", {"R1TensionAdjust", "0", "R2TensionAdjust", "0"});
+        SettingsWindow w(10);
+        QCOMPARE(sliders(w), (QList<int>{0, 0}));
+        QCOMPARE(PrinterPageFixture::queueOption("R1TensionAdjust"), QString());
+        QCOMPARE(PrinterPageFixture::queueOption("R2TensionAdjust"), QString());
+        QVERIFY(PrinterPageFixture::hits().isEmpty());
+
+        w.showTab(8);
+        if (savedHere) {
+            QTRY_VERIFY(w.item("pagePrinterPresets")->isVisible());
+            w.item("presetNameField")->setProperty("text", "Job");
+            w.tap(w.item("addPresetButton"));
+        }
+        PrinterPageFixture::choose(w.item("presetBox"), "Job");
+        w.showTab(10);
+        QCOMPARE(sliders(w), (QList<int>{0, 0}));
+        QCOMPARE(PrinterPageFixture::queueOption("R1TensionAdjust"), QStringLiteral("100"));
+        QCOMPARE(PrinterPageFixture::queueOption("R2TensionAdjust"), QStringLiteral("100"));
     }
 
     void calibrationLocksTheButtonsForThreeSeconds()

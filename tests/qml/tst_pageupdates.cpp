@@ -224,6 +224,22 @@ private slots:
         QCOMPARE((*shown)->property("textFormat").toInt(), 0); // Text.PlainText
     }
 
+    // A source on local storage answers before the Updates page is built.
+    void quickStartupCheckIsShownAndStored()
+    {
+        m_source->writeFile("manifest.json", UpdateSource::manifest("3.1", UpdateSource::sampleImage()));
+        const QUrl source = QUrl::fromLocalFile(m_source->path("manifest.json"));
+        UpdaterConfig::setFileForTests(m_source->writeConfig(source, "3.0"));
+        SettingsWindow w(0);
+        QVERIFY(settle(w));
+        const QString checkedAt = updater(w)->lastUpdateCheck();
+        QVERIFY(!checkedAt.isEmpty());
+        QSettings stored(m_home->settingsFile(), QSettings::IniFormat);
+        QCOMPARE(stored.value("updates/lastUpdateCheck").toString(), checkedAt);
+        openPage(w);
+        QCOMPARE(text(w, "updateLastChecked"), "Last Checked: " + checkedAt);
+    }
+
     void automaticCheckSwitch()
     {
         m_home->writeSettingsFile("[updates]\nautomaticUpdateCheck=false\n");

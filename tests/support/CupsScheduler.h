@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShortTemporaryDir.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -7,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -90,7 +91,7 @@ private:
     bool start(const QByteArray &cutMediaDefault);
     bool writeFile(const QString &path, const QByteArray &content);
 
-    QTemporaryDir m_dir;
+    ShortTemporaryDir m_dir;
     QByteArray m_savedServer;
     QByteArray m_savedServerRoot;
     QByteArray m_savedHome;

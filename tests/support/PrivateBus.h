@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ShortTemporaryDir.h"
+
 #include <QByteArray>
 #include <QDBusConnection>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 // A private dbus-daemon for one test, standing in for the system bus: it
 // listens on a socket in its own temporary directory, and while it lives
@@ -45,7 +46,7 @@ public:
     bool waitForService(const QString &service, int timeoutMs = 5000);
 
 private:
-    QTemporaryDir m_dir;
+    ShortTemporaryDir m_dir;
     QProcess m_daemon;
     QString m_address;
     QStringList m_connectionNames;

@@ -68,6 +68,7 @@ Rectangle {
         border.color: VHColorPalette.controlBorder
 
         Text {
+            id: glyph
             objectName: "printPreviewGlyph"
             anchors.centerIn: parent
             text: VHIconPalette.printLabelExample
@@ -75,8 +76,9 @@ Rectangle {
             font.preferShaping: true
             font.pixelSize: label.width * 0.78
             color: preview.negative ? preview.labelColor : preview.inkColor
+            // Flipped about its own middle, within the label.
             transform: Scale {
-                origin.x: width / 2
+                origin.x: glyph.width / 2
                 xScale: preview.mirrored ? -1 : 1
             }
         }

@@ -23,20 +23,22 @@ SettingsPage {
         return "v" + info(VHSettingsAboutFieldsEnums.VERSION_NUMBERS).split(".").slice(0, 3).join(".")
     }
 
-    // The twelfth single-space field of df's first file-system line.
+    // The Avail column of df's first file-system line (Filesystem, Size,
+    // Used, Avail, ...), whose column widths follow the values.
     function freeStorage() {
         var lines = info(VHSettingsAboutFieldsEnums.STORAGE_VALUE).split("\n")
-        var fields = lines.length > 1 ? lines[1].split(" ") : []
-        return fields.length > 11 ? fields[11] : "< 4.8GB"
+        var fields = lines.length > 1 ? lines[1].trim().split(/ +/) : []
+        return fields.length > 3 ? fields[3] : "< 4.8GB"
     }
 
-    // Offsets of a head whose variables are not set come as bare commas.
-    function offsetsOf(line) {
+    // Values of unset variables come as bare commas.
+    function unlessBlank(line) {
         return line && line.replace(/[, ]/g, "").length > 0 ? line : ""
     }
 
     function calibrationValues() {
-        return info(VHSettingsAboutFieldsEnums.CALIBRATION_VALUES).split("\n").slice(0, 5).join(", ")
+        var values = info(VHSettingsAboutFieldsEnums.CALIBRATION_VALUES).split("\n").slice(0, 5)
+        return unlessBlank(values.join(", "))
     }
 
     function readRows() {
@@ -53,11 +55,11 @@ SettingsPage {
             { label: qsTr("Wireless Address:"), value: info(VHSettingsAboutFieldsEnums.WIRELESS_ADDRESS).trim() },
             { label: tundrel ? qsTr("Head 1 Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):")
                              : qsTr("Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):"),
-              value: offsetsOf(offsets[0]) }
+              value: unlessBlank(offsets[0]) }
         ]
         if (tundrel) {
             list.push({ label: qsTr("Head 2 Offsets (Backstop, Horizontal, BlackMark, Gap, Heat):"),
-                        value: offsetsOf(offsets[1]) })
+                        value: unlessBlank(offsets[1]) })
             list.push({ label: qsTr("Calibration Values (TachL, TachH, CutT, SupT, SupR):"),
                         value: calibrationValues() })
         }

@@ -27,16 +27,11 @@ SettingsPage {
     function applyPreset() {
         if (pagePrinterPresets.currentPreset === "")
             return
-        var options = SettingsPrinter.loadPreset(pagePrinterPresets.currentPreset)
-        if (options.length === 0)
+        if (SettingsPrinter.loadPreset(pagePrinterPresets.currentPreset).length === 0)
             return
-        function tension(name) {
-            var i = options.indexOf(name)
-            var value = i >= 0 && i + 1 < options.length ? options[i + 1] : ""
-            return /^[+-]?[0-9]+$/.test(value) ? parseInt(value, 10) - 100 : 0
-        }
-        tension1Slider.value = tension("R1TensionAdjust")
-        tension2Slider.value = tension("R2TensionAdjust")
+        // As loading read them: a tension the preset lacks is nominal.
+        tension1Slider.value = SettingsPrinter.r1Tension - 100
+        tension2Slider.value = SettingsPrinter.r2Tension - 100
     }
 
     function startCalibration() {

@@ -9,8 +9,11 @@ import "../Components"
 SettingsPage {
     id: page
 
-    // At load the stored time; afterwards whatever the updater reports.
-    property string lastChecked: SettingsMain.settingUpdateLastCheck
+    // The stored time until the updater has checked, then the updater's (the
+    // start-up stores it).
+    readonly property string lastChecked: UpdateHelperClass.lastUpdateCheck.length > 0
+                                          ? UpdateHelperClass.lastUpdateCheck
+                                          : SettingsMain.settingUpdateLastCheck
 
     // What the updater's state shows; these are the defaults, the states
     // below change them. (Not the items' own visible and enabled: those
@@ -43,16 +46,6 @@ SettingsPage {
             UpdateHelperClass.checkForNetworkUpdate()
             SettingsMain.sendAnalyticHit("CheckForUpdatesButton", "Pressed")
             break
-        }
-    }
-
-    // Written even while another page shows: the settings file is what the
-    // other programs read.
-    Connections {
-        target: UpdateHelperClass
-        function onLastUpdateCheckChanged() {
-            SettingsMain.setSetting(SettingsMain.KEY_UPDATE_LASTCHECK, UpdateHelperClass.lastUpdateCheck)
-            page.lastChecked = UpdateHelperClass.lastUpdateCheck
         }
     }
 
