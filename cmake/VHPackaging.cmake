@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qml-module-qtquick2, qml-module-qtquick-controls2, \
-qml-module-qtquick-window2, fontconfig, fonts-roboto-unhinted, libubootenv-tool, \
+qml-module-qtquick-window2, fontconfig, fonts-roboto-unhinted, fonts-wqy-microhei, libubootenv-tool, \
 cups-client, dbus, systemd")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups, qtwayland5")
 # A file in /etc is the administrator's: kept on remove, gone on purge.

@@ -15,7 +15,7 @@ packages=(
   libubootenv-tool u-boot-tools
   libfaketime tzdata
   xvfb xauth xdotool libgl1-mesa-dri
-  python3-fonttools fonts-material-design-icons-iconfont fonts-roboto-unhinted fontconfig
+  python3-fonttools fonts-material-design-icons-iconfont fonts-roboto-unhinted fonts-wqy-microhei fontconfig
   libkf5config-bin valgrind strace clang-format git
 )
 
