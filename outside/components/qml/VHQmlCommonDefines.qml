@@ -22,6 +22,7 @@ QtObject {
     readonly property int sliderTrack: 4
     readonly property int sliderWidth: 300
     readonly property int spinBoxValueWidth: 72
+    readonly property int spinBoxUnitsMinWidth: 50
     readonly property int textFieldWidth: 220
     readonly property int iconSize: 26
     readonly property int smallMargin: 5

@@ -31,10 +31,4 @@ Row {
         objectName: offset.objectName + "Box"
         onValueChanged: offset.changed(value)
     }
-
-    // Room for the units the box draws to its right.
-    Item {
-        width: 60
-        height: 1
-    }
 }
