@@ -37,7 +37,9 @@ SpinBox {
         verticalAlignment: Qt.AlignVCenter
         readOnly: !control.editable
         validator: control.validator
-        inputMethodHints: Qt.ImhFormattedNumbersOnly
+        // Digits, and the minus sign where the range goes below zero.
+        inputMethodHints: (Math.min(control.from, control.to) < 0 ? Qt.ImhFormattedNumbersOnly : Qt.ImhDigitsOnly)
+                          | Qt.ImhNoPredictiveText
     }
 
     down.indicator: Rectangle {
