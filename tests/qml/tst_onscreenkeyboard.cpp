@@ -1,29 +1,15 @@
+#include "LogCapture.h"
 #include "NetworkManagerMock.h"
 #include "PrivateBus.h"
 #include "SettingsWindow.h"
 #include "TestHome.h"
 
-#include <QLoggingCategory>
-#include <QMutex>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
 
 #include <algorithm>
 #include <memory>
-
-namespace {
-
-QMutex messagesMutex;
-QStringList messages;
-
-void keepMessage(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    QMutexLocker lock(&messagesMutex);
-    messages.append(message);
-}
-
-} // namespace
 
 // The window's on-screen keyboard: built on first use, typed on with taps,
 // in the window's language, out of the way of the focused field, and the
@@ -155,12 +141,7 @@ private slots:
                                                  NetworkManagerMock::KeyMgmtPsk);
         nm.setProperty(office, QStringLiteral("org.freedesktop.NetworkManager.AccessPoint"),
                        QStringLiteral("WpaFlags"), 0u);
-        {
-            QMutexLocker lock(&messagesMutex);
-            messages.clear();
-        }
-        QLoggingCategory::setFilterRules(QStringLiteral("vh.*.debug=true\nqt.virtualkeyboard*.debug=true"));
-        const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+        LogCapture log(QStringLiteral("vh.*.debug=true\nqt.virtualkeyboard*.debug=true"));
         {
             SettingsWindow w(2);
             QObject *client = w.contextObject("WiFiClient");
@@ -187,11 +168,9 @@ private slots:
             const auto profile = NetworkManagerMock::profile(calls.constFirst().value(0));
             QCOMPARE(profile.value("802-11-wireless-security").value("psk").toString(), password);
         }
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
-        QMutexLocker lock(&messagesMutex);
-        QVERIFY(!messages.isEmpty());
-        for (const QString &message : qAsConst(messages))
+        const QStringList logged = log.messages();
+        QVERIFY(!logged.isEmpty());
+        for (const QString &message : logged)
             QVERIFY2(!message.contains(QStringLiteral("Passw")) && !message.contains(QStringLiteral("0rd!")),
                      qPrintable(message));
     }
