@@ -64,7 +64,17 @@ bool saveKeyboardShot(QQuickWindow *window, const QString &file)
     input->forceActiveFocus(Qt::MouseFocusReason);
     QGuiApplication::inputMethod()->show();
     // Built on first use: its documents and Qt's keyboard module load now.
-    settle(1500);
+    QObject *keyboard = window->findChild<QObject *>(QStringLiteral("onScreenKeyboard"));
+    QElapsedTimer waited;
+    waited.start();
+    while (!(keyboard && keyboard->property("open").toBool()) && waited.elapsed() < 10000)
+        settle(50);
+    if (!keyboard || !keyboard->property("open").toBool()) {
+        std::fprintf(stderr, "the on-screen keyboard did not open\n");
+        return false;
+    }
+    // Let its layout, which it picks once open, be drawn.
+    settle(300);
     input->setProperty("text", QStringLiteral("Passw0rd"));
     settle(200);
     const bool saved = save(window, file);
