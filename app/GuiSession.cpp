@@ -4,6 +4,7 @@
 #include "ApplicationIdentity.h"
 #include "EthernetClientIPC.h"
 #include "NetworkInterfaces.h"
+#include "OnScreenKeyboard.h"
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
 #include "StartupWarmUps.h"
@@ -89,8 +90,10 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     StartupWarmUps::fontConfig().finish();
     m_component = std::make_unique<QQmlComponent>(m_engine.get(), QUrl(QStringLiteral("qrc:/main.qml")));
     m_root = m_component->create();
-    if (m_root)
+    if (m_root) {
+        m_root->setProperty("hasOnScreenKeyboard", OnScreenKeyboard::isChosen());
         m_root->setProperty("currentTab", QVariant::fromValue(startTab));
+    }
     const QList<QQmlError> errors = m_component->errors();
     for (const QQmlError &error : errors)
         qDebug() << error.toString();

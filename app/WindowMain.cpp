@@ -1,4 +1,5 @@
 #include "GuiSession.h"
+#include "OnScreenKeyboard.h"
 #include "QMLUpdatabilityEnums.h"
 #include "StartupWarmUps.h"
 #include "VHSettingsPrinter.h"
@@ -22,6 +23,7 @@ extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint s
     StartupWarmUps::systemBus().start();
     // Only QML documents use the type, and no engine exists before this point.
     QMLUpdatabilityEnums::registerQmlType();
+    OnScreenKeyboard::chooseBeforeApplication();
 
     QGuiApplication app(argc, argv);
     GuiSession session(startTab, sessionId);

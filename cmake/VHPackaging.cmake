@@ -18,12 +18,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Varnholt appliance software <software@varnh
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The libraries come from the binaries themselves; the rest is what they
 # start or import at run time: the QML modules the documents import, the
-# fonts of the alias, the boot-loader and clock tools, "lp", the system bus.
+# fonts of the alias, the on-screen keyboard (its input-method plugin, and
+# the folder model its own documents import, which Debian's package does not
+# pull in), the boot-loader and clock tools, "lp", the system bus.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qml-module-qtquick2, qml-module-qtquick-controls2, \
-qml-module-qtquick-window2, fontconfig, fonts-roboto-unhinted, libubootenv-tool, \
-cups-client, dbus, systemd")
+qml-module-qtquick-window2, qml-module-qtquick-virtualkeyboard, qtvirtualkeyboard-plugin, \
+qml-module-qt-labs-folderlistmodel, fontconfig, fonts-roboto-unhinted, fonts-wqy-microhei, \
+libubootenv-tool, cups-client, dbus, systemd")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups, qtwayland5")
 # A file in /etc is the administrator's: kept on remove, gone on purge.
 set(vh_conffiles ${CMAKE_BINARY_DIR}/package/conffiles)

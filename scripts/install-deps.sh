@@ -9,13 +9,14 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
   qml-module-qtquick-window2 qml-module-qtgraphicaleffects qml-module-qttest
   qml-module-qtqml-models2 libqt5svg5
+  qtvirtualkeyboard-plugin qml-module-qtquick-virtualkeyboard qml-module-qt-labs-folderlistmodel
   dbus dbus-x11 python3-dbusmock
   libcrypt-dev
   cups cups-client cups-bsd libcups2-dev libfontconfig-dev
   libubootenv-tool u-boot-tools
   libfaketime tzdata
   xvfb xauth xdotool libgl1-mesa-dri
-  python3-fonttools fonts-material-design-icons-iconfont fonts-roboto-unhinted fontconfig
+  python3-fonttools fonts-material-design-icons-iconfont fonts-roboto-unhinted fonts-wqy-microhei fontconfig
   libkf5config-bin valgrind strace clang-format git
 )
 

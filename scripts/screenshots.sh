@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders every tab of the settings window for the three printer models
-# (plain, Tundrel, VeskMax), in English and in German, to PNG files.
+# Renders every tab of the settings window, and the on-screen keyboard over
+# the Wi-Fi password dialog, for the three printer models (plain, Tundrel,
+# VeskMax) in every language the window offers, to PNG files.
 # Each run gets its own settings home and its own file-backed boot-loader
 # environment holding the model, so nothing of this machine is read or changed.
 # Usage: scripts/screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
@@ -27,7 +28,7 @@ trap 'for pid in "${scene_pids[@]}"; do kill "$pid" 2>/dev/null || true; done; r
 source scripts/lib/device.sh
 
 for model in Vesk Tundrel VeskMax; do
-  for language in en_US de_DE; do
+  for language in en_US en_GB de_DE fr_FR es_ES it_IT pt_BR nl_NL pl_PL sv_SE ja_JP zh_CN ko_KR; do
     run="$work/$model-$language"
     mkdir -p -m 700 "$run"
     make_device "$run" "$model"

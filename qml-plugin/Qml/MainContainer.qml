@@ -24,6 +24,8 @@ Window {
     property int dividerWidth: 700
     property int innerDividerWidth: 640
     property string applicationFont: "_AirVesk"
+    // Qt's on-screen keyboard is the input method (set at start-up).
+    property bool hasOnScreenKeyboard: false
 
     // The pages, under the names the documents reach them by; null for the
     // moment between the window's first frame and the page being built.
@@ -343,5 +345,10 @@ Window {
         width: parent.width
         height: 48
         onWindowClosed: Qt.quit()
+    }
+
+    // Above everything, the top bar too.
+    OnScreenKeyboard {
+        objectName: "onScreenKeyboard"
     }
 }

@@ -1,6 +1,7 @@
 #include "SettingsWindow.h"
 
 #include "GuiSession.h"
+#include "OnScreenKeyboard.h"
 #include "QMLUpdatabilityEnums.h"
 
 #include <QMutex>
@@ -12,6 +13,10 @@
 #include <QUuid>
 
 namespace {
+
+// The tests meet the window as the program builds it, with the on-screen
+// keyboard, which Qt takes up with the test's application object: before main().
+const bool keyboardChosen = (OnScreenKeyboard::chooseBeforeApplication(), true);
 
 QMutex problemsMutex;
 QStringList problems;

@@ -25,6 +25,8 @@ QtObject {
     readonly property color shadow: "#33000000"
     readonly property color transparent: "transparent"
     readonly property color previewGrey: "#D5D8DC"
+    readonly property color keyboardBackground: "#DDE0E4"
+    readonly property color keyboardFunctionKey: "#C9CDD3"
 
     readonly property real dimmingOpacity: 0.4
     readonly property real disabledOpacity: 0.4

@@ -2,7 +2,8 @@ import QtQuick 2.12
 import QtQuick.Controls 2.3
 import librariesqml.VHComponents 1.0
 
-// A drop-down list with 40-pixel rows; long lists scroll.
+// A drop-down list with 40-pixel rows; long lists scroll. The box may cut its
+// entry short; the list shows each entry whole, on two lines if it must.
 ComboBox {
     id: control
 
@@ -45,7 +46,7 @@ ComboBox {
 
     delegate: ItemDelegate {
         width: control.popup.width - control.popup.leftPadding - control.popup.rightPadding
-        height: VHQmlCommonDefines.controlHeight
+        height: Math.max(VHQmlCommonDefines.controlHeight, contentItem.implicitHeight + topPadding + bottomPadding)
         highlighted: control.highlightedIndex === index
 
         contentItem: Text {
@@ -55,7 +56,7 @@ ComboBox {
             font: control.font
             color: index === control.currentIndex ? VHColorPalette.accent : VHColorPalette.textPrimary
             verticalAlignment: Text.AlignVCenter
-            elide: Text.ElideRight
+            wrapMode: Text.Wrap
         }
         background: Rectangle {
             color: parent.down || parent.highlighted ? VHColorPalette.controlPressed

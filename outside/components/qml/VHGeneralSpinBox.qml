@@ -2,18 +2,24 @@ import QtQuick 2.12
 import QtQuick.Controls 2.3
 import librariesqml.VHComponents 1.0
 
-// A whole-number box with - and + buttons of touch size on either side.
+// A whole-number box with - and + buttons of touch size on either side, and
+// its units to the right, inside the box's width whatever their language.
 // Typed input is limited to the range by the validator.
 SpinBox {
     id: control
 
     property string unitsText: ""
+    // Units of every length line up the boxes of a column the same.
+    readonly property real unitsWidth: unitsText.length > 0
+                                       ? Math.max(units.implicitWidth, VHQmlCommonDefines.spinBoxUnitsMinWidth)
+                                         + VHQmlCommonDefines.margin
+                                       : 0
 
     editable: true
-    implicitWidth: 2 * VHQmlCommonDefines.touchTarget + VHQmlCommonDefines.spinBoxValueWidth
+    implicitWidth: 2 * VHQmlCommonDefines.touchTarget + VHQmlCommonDefines.spinBoxValueWidth + unitsWidth
     implicitHeight: VHQmlCommonDefines.controlHeight
     leftPadding: VHQmlCommonDefines.touchTarget
-    rightPadding: VHQmlCommonDefines.touchTarget
+    rightPadding: VHQmlCommonDefines.touchTarget + unitsWidth
     font.pixelSize: VHQmlCommonDefines.fontSizeControl
     opacity: enabled ? 1 : VHColorPalette.disabledOpacity
 
@@ -31,7 +37,9 @@ SpinBox {
         verticalAlignment: Qt.AlignVCenter
         readOnly: !control.editable
         validator: control.validator
-        inputMethodHints: Qt.ImhFormattedNumbersOnly
+        // Digits, and the minus sign where the range goes below zero.
+        inputMethodHints: (Math.min(control.from, control.to) < 0 ? Qt.ImhFormattedNumbersOnly : Qt.ImhDigitsOnly)
+                          | Qt.ImhNoPredictiveText
     }
 
     down.indicator: Rectangle {
@@ -55,7 +63,7 @@ SpinBox {
     }
 
     up.indicator: Rectangle {
-        x: control.width - width
+        x: control.width - control.unitsWidth - width
         height: parent.height
         width: VHQmlCommonDefines.touchTarget
         radius: VHQmlCommonDefines.buttonRadius
@@ -76,17 +84,18 @@ SpinBox {
 
     background: Rectangle {
         x: VHQmlCommonDefines.touchTarget - 1
-        width: control.width - 2 * VHQmlCommonDefines.touchTarget + 2
+        width: control.width - control.unitsWidth - 2 * VHQmlCommonDefines.touchTarget + 2
         color: VHColorPalette.controlBackground
         border.width: 1
         border.color: control.activeFocus ? VHColorPalette.accent : VHColorPalette.controlBorder
     }
 
     Text {
+        id: units
         visible: control.unitsText.length > 0
-        anchors.left: parent.right
-        anchors.leftMargin: VHQmlCommonDefines.margin
+        anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
+        width: control.unitsWidth - VHQmlCommonDefines.margin
         text: control.unitsText
         font.pixelSize: VHQmlCommonDefines.fontSizeControl
         color: VHColorPalette.textSecondary

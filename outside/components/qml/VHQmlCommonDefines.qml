@@ -22,6 +22,7 @@ QtObject {
     readonly property int sliderTrack: 4
     readonly property int sliderWidth: 300
     readonly property int spinBoxValueWidth: 72
+    readonly property int spinBoxUnitsMinWidth: 50
     readonly property int textFieldWidth: 220
     readonly property int iconSize: 26
     readonly property int smallMargin: 5
@@ -31,6 +32,19 @@ QtObject {
     readonly property int fontSizeControl: 16
     readonly property int fontSizeSmall: 13
     readonly property int fontSizeDialogTitle: 20
+    readonly property int fontSizeKeyboard: 24
+
+    // The on-screen keyboard at the window's full width: four rows of keys
+    // a gloved finger hits.
+    readonly property int keyboardHeight: 250
+    readonly property int keyboardKeySpacing: 8
+
+    // What a text field takes, for the on-screen keyboard. A password is
+    // hidden, never suggested, capitalised or remembered, even while shown.
+    readonly property int passwordInputHints: Qt.ImhHiddenText | Qt.ImhSensitiveData | Qt.ImhNoPredictiveText
+                                              | Qt.ImhNoAutoUppercase
+    readonly property int addressInputHints: Qt.ImhFormattedNumbersOnly | Qt.ImhNoPredictiveText
+    readonly property int nameInputHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
 
     readonly property int pageFadeDuration: 200
     readonly property int pressFeedbackDuration: 60

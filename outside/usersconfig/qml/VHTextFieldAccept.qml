@@ -10,8 +10,7 @@ VHTextField {
     property bool passwordMode: false
 
     echoMode: passwordMode ? TextInput.Password : TextInput.Normal
-    field.inputMethodHints: passwordMode ? Qt.ImhSensitiveData | Qt.ImhNoPredictiveText
-                                         : Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+    field.inputMethodHints: passwordMode ? VHQmlCommonDefines.passwordInputHints : VHQmlCommonDefines.nameInputHints
     state: "NORMAL"
     onTextChanged: {
         state = "NORMAL"

@@ -101,7 +101,7 @@ VHGeneralDialogBasic {
                 objectName: "ipAddressField"
                 width: 270
                 title: qsTr("IP address")
-                field.inputMethodHints: Qt.ImhPreferNumbers
+                field.inputMethodHints: VHQmlCommonDefines.addressInputHints
                 onTextChanged: errorText = ""
             }
             VHTextField {
@@ -109,7 +109,7 @@ VHGeneralDialogBasic {
                 objectName: "netmaskField"
                 width: 270
                 title: qsTr("Netmask")
-                field.inputMethodHints: Qt.ImhPreferNumbers
+                field.inputMethodHints: VHQmlCommonDefines.addressInputHints
                 onTextChanged: errorText = ""
             }
             VHTextField {
@@ -117,7 +117,7 @@ VHGeneralDialogBasic {
                 objectName: "gatewayField"
                 width: 270
                 title: qsTr("Gateway")
-                field.inputMethodHints: Qt.ImhPreferNumbers
+                field.inputMethodHints: VHQmlCommonDefines.addressInputHints
                 onTextChanged: errorText = ""
             }
         }

@@ -60,6 +60,7 @@ VHGeneralDialogBasic {
                 objectName: "wifiPasswordField"
                 width: 360
                 echoMode: TextInput.Password
+                field.inputMethodHints: VHQmlCommonDefines.passwordInputHints
                 placeholderText: dialog.passwordSaved ? qsTr("Saved password") : qsTr("Password")
                 onAccepted: if (dialog.canConnect) connectButton.clicked()
             }

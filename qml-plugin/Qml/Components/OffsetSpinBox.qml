@@ -43,10 +43,4 @@ Row {
                 offset.changed(value)
         }
     }
-
-    // Room for the units the box draws to its right.
-    Item {
-        width: 60
-        height: 1
-    }
 }

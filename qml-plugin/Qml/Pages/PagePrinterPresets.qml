@@ -83,6 +83,7 @@ SettingsPage {
                 VHTextField {
                     id: presetName
                     objectName: "presetNameField"
+                    field.inputMethodHints: VHQmlCommonDefines.nameInputHints
                 }
 
                 VHGeneralButton {
