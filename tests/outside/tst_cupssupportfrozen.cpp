@@ -3,6 +3,7 @@
 // last value set, also where that is the value the queue held before.
 #include "CupsScheduler.h"
 #include "CupsSupport.h"
+#include "FrozenProcess.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -39,7 +40,7 @@ private slots:
         m_cups->writeUserOptions("orientation-requested=4");
         CupsSupport cups;
         {
-            CupsScheduler::Freeze frozen(*m_cups);
+            FrozenProcess frozen(m_cups->processId());
             QVERIFY(frozen.isFrozen());
             QElapsedTimer timer;
             timer.start();

@@ -3,6 +3,7 @@
 // cupsd goes on (SIGCONT), what the user set meanwhile wins over them, and a
 // preset saved meanwhile ends up with the queue's values.
 #include "CupsScheduler.h"
+#include "FrozenProcess.h"
 #include "SignalRecorder.h"
 #include "TestHome.h"
 #include "VHSettingsPrinter.h"
@@ -40,7 +41,7 @@ private slots:
         std::unique_ptr<VHSettingsPrinter> printer;
         std::unique_ptr<SignalRecorder> recorder;
         {
-            CupsScheduler::Freeze frozen(*m_cups);
+            FrozenProcess frozen(m_cups->processId());
             QVERIFY(frozen.isFrozen());
             QElapsedTimer timer;
             timer.start();

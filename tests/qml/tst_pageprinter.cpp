@@ -2,6 +2,7 @@
 // real cupsd: what a selected preset shows, what the controls store and
 // report, the preview, the controls per model and the button bar.
 #include "FakeTool.h"
+#include "FrozenProcess.h"
 #include "PrinterPageFixture.h"
 #include "SettingsWindow.h"
 #include "UbootEnvironment.h"
@@ -343,7 +344,7 @@ private slots:
         QTRY_VERIFY(w.item("pagePrinter")->isVisible());
         QQuickItem *box = w.item("orientationBox");
         {
-            CupsScheduler::Freeze frozen(m_fixture->cups());
+            FrozenProcess frozen(m_fixture->cups().processId());
             QVERIFY(frozen.isFrozen());
             qint64 longest = 0;
             for (const QString entry : {"Landscape 180", "Portrait 180", "Landscape"}) {
@@ -381,7 +382,7 @@ private slots:
 
         std::unique_ptr<SettingsWindow> w;
         {
-            CupsScheduler::Freeze frozen(m_fixture->cups());
+            FrozenProcess frozen(m_fixture->cups().processId());
             QVERIFY(frozen.isFrozen());
             start.restart();
             w = std::make_unique<SettingsWindow>(6);

@@ -17,7 +17,6 @@
 #include <cups/cups.h>
 
 #include <pwd.h>
-#include <signal.h>
 #include <unistd.h>
 
 namespace {
@@ -104,18 +103,6 @@ CupsScheduler::CupsScheduler(const QByteArray &cutMediaDefault)
     cupsSetServer(nullptr); // makes libcups read CUPS_SERVER again
 
     m_running = start(cutMediaDefault);
-}
-
-CupsScheduler::Freeze::Freeze(const CupsScheduler &cups)
-    : m_pid(cups.m_cupsd.processId())
-    , m_frozen(m_pid > 0 && ::kill(static_cast<pid_t>(m_pid), SIGSTOP) == 0)
-{
-}
-
-CupsScheduler::Freeze::~Freeze()
-{
-    if (m_frozen)
-        ::kill(static_cast<pid_t>(m_pid), SIGCONT);
 }
 
 CupsScheduler::~CupsScheduler()

@@ -57,23 +57,6 @@ public:
     // Runs a CUPS tool against this scheduler; returns its standard output.
     QByteArray runTool(const QString &program, const QStringList &arguments, int *exitCode = nullptr) const;
 
-    // Holds the scheduler stopped (SIGSTOP), as a hung print system, for as
-    // long as it lives; then the scheduler goes on (SIGCONT).
-    class Freeze
-    {
-    public:
-        explicit Freeze(const CupsScheduler &cups);
-        ~Freeze();
-        Freeze(const Freeze &) = delete;
-        Freeze &operator=(const Freeze &) = delete;
-
-        bool isFrozen() const { return m_frozen; }
-
-    private:
-        const qint64 m_pid;
-        const bool m_frozen;
-    };
-
     // Jobs the queue delivered, oldest first, each as the bytes received.
     QList<QByteArray> jobs() const { return m_jobs; }
     bool waitForJobs(int count, int timeoutMs = 15000);

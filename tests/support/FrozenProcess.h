@@ -13,6 +13,7 @@ public:
     FrozenProcess(const FrozenProcess &) = delete;
     FrozenProcess &operator=(const FrozenProcess &) = delete;
 
+    bool isFrozen() const { return m_frozen; }
     void thaw();
 
 private:

@@ -51,7 +51,7 @@ QByteArray ReferenceDaemon::backlight() const
 
 QJsonObject ReferenceDaemon::state() const
 {
-    QFile file(m_dir.path() + "/state.json");
+    QFile file(stateFile());
     if (!file.open(QIODevice::ReadOnly))
         return QJsonObject();
     return QJsonDocument::fromJson(file.readAll()).object();
