@@ -41,7 +41,6 @@ void EthernetClientIPC::setEthernetConfig(bool dhcp, const QString &ipAddress, c
             return;
         }
     }
-    ++m_changesQueued;
     QVariantMap shown = m_settings;
     // With DHCP the device keeps its address until it is given a new one.
     if (dhcp)
@@ -53,12 +52,8 @@ void EthernetClientIPC::setEthernetConfig(bool dhcp, const QString &ipAddress, c
         m_settings = shown;
         emit ethernetSettingsChanged();
     }
-    m_nm.enqueue(
-        [=] {
-            --m_changesQueued;
-            apply(dhcp, ipAddress, gatewayAddress, netmask);
-        },
-        [this] { scheduleRefresh(); });
+    m_nm.enqueueChange([=] { apply(dhcp, ipAddress, gatewayAddress, netmask); },
+                       [this] { scheduleRefresh(); });
 }
 
 void EthernetClientIPC::apply(bool dhcp, const QString &ipAddress, const QString &gatewayAddress,
@@ -154,7 +149,7 @@ void EthernetClientIPC::readSettings(const NMConnectionSettings &profile)
 void EthernetClientIPC::publish(const QVariantMap &settings)
 {
     // A change still to come would show the old settings.
-    if (m_changesQueued > 0 || settings == m_settings)
+    if (m_nm.changeQueued() || settings == m_settings)
         return;
     m_settings = settings;
     emit ethernetSettingsChanged();

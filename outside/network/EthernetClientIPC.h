@@ -44,7 +44,4 @@ private:
     NetworkManagerBus m_nm;
     QString m_device;
     QVariantMap m_settings;
-    // Changes not yet begun: until they are, what NetworkManager says is
-    // older than what the settings show.
-    int m_changesQueued = 0;
 };

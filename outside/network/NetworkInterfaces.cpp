@@ -23,11 +23,9 @@ void NetworkInterfaces::changeInterfaceStatus(const QString &interface, bool up)
         qCWarning(lcNetwork) << "cannot switch" << interface << ": no such interface";
         return;
     }
-    ++m_switchesQueued;
     setUp(wifi ? up : m_wifiUp, wifi ? m_ethernetUp : up);
-    m_nm.enqueue(
+    m_nm.enqueueChange(
         [this, wifi, up] {
-            --m_switchesQueued;
             if (wifi) {
                 m_nm.setProperty(NetworkManagerBus::ManagerPath, NetworkManagerBus::ManagerInterface,
                                  QStringLiteral("WirelessEnabled"), up, [this](bool) { refresh(); });
@@ -103,7 +101,7 @@ void NetworkInterfaces::readStates(const QString &wifi, const QString &ethernet)
                       m_nm.property(ethernet, NetworkManagerBus::DeviceInterface, QStringLiteral("State"),
                                     [=](const QVariant &state) {
                                         // A switch request still to come would show the old state.
-                                        if (m_switchesQueued > 0)
+                                        if (m_nm.changeQueued())
                                             return;
                                         setUp(radio.toBool(), NetworkManagerBus::isActive(state.toUInt()));
                                     });

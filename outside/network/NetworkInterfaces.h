@@ -50,9 +50,6 @@ private:
     void switchEthernet(bool up);
 
     NetworkManagerBus m_nm;
-    // Switch requests not yet begun: until they are, what NetworkManager
-    // says is older than what the switches show.
-    int m_switchesQueued = 0;
     QString m_ethernetDevice;
     QString m_wifiInterface = QStringLiteral("wlan0");
     QString m_ethernetInterface = QStringLiteral("eth0");

@@ -48,6 +48,17 @@ void NetworkManagerBus::enqueue(const Work &start, const Work &stalled, const QS
     postStart();
 }
 
+void NetworkManagerBus::enqueueChange(const Work &start, const Work &givenUp)
+{
+    m_queue.push_back({start, givenUp, QString(), QDeadlineTimer(ChangePatienceMs), true});
+    postStart();
+}
+
+bool NetworkManagerBus::changeQueued() const
+{
+    return std::any_of(m_queue.begin(), m_queue.end(), [](const Queued &queued) { return queued.isChange; });
+}
+
 void NetworkManagerBus::postStart()
 {
     // Started from the event loop: a burst of requests is queued whole
@@ -63,12 +74,12 @@ void NetworkManagerBus::startNext()
     m_startPosted = false;
     if (m_running || m_queue.empty())
         return;
-    const Queued next = m_queue.front();
+    m_current = m_queue.front();
     m_queue.pop_front();
     m_running = true;
-    m_stalled = next.stalled;
     m_open = 0;
-    next.start();
+    const Work start = m_current.start;
+    start();
     if (m_open == 0)
         finish();
 }
@@ -76,7 +87,7 @@ void NetworkManagerBus::startNext()
 void NetworkManagerBus::finish()
 {
     m_running = false;
-    m_stalled = Work();
+    m_current = Queued();
     ++m_generation;
     postStart();
 }
@@ -103,10 +114,15 @@ void NetworkManagerBus::send(const QString &path, const QString &interface, cons
                 || error == QDBusError::TimedOut)) {
             qCWarning(lcNetwork) << "NetworkManager did not answer" << method << "on" << path << ":"
                                  << reply.errorName() << reply.errorMessage();
-            const Work stalled = m_stalled;
+            const Queued stalled = m_current;
+            if (stalled.isChange && !stalled.retryUntil.hasExpired()) {
+                m_queue.push_front(stalled);
+                finish();
+                return;
+            }
             finish();
-            if (stalled)
-                stalled();
+            if (stalled.stalled)
+                stalled.stalled();
             return;
         }
         done(reply);

@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDeadlineTimer>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -26,7 +27,10 @@ Q_DECLARE_METATYPE(NMConnectionSettings)
 //
 // A read that gets no answer in time ends its work at once (NetworkManager
 // is not answering, and reads that follow would only wait as well): its
-// `stalled` handler runs instead of the read's callback. A read that fails
+// `stalled` handler runs instead of the read's callback. A change the user
+// asked for is not dropped that way: it goes back to the head of the queue
+// and runs again from its start until NetworkManager answers, for up to
+// ChangePatienceMs after it was asked for. A read that fails
 // otherwise answers an empty value, and a change comes back with its reply,
 // an error message when it failed or timed out. Failures are logged with the
 // D-Bus error, never with the call's arguments, which may hold a key.
@@ -51,6 +55,7 @@ public:
     // pass polkit.
     static constexpr int ReadTimeoutMs = 3000;
     static constexpr int ChangeTimeoutMs = 5000;
+    static constexpr int ChangePatienceMs = 60000;
 
     enum DeviceType {
         EthernetDevice = 1,
@@ -79,6 +84,12 @@ public:
     // Queues a piece of work; `start` makes its first calls. Work with a
     // `key` that is already queued and not yet started is not queued twice.
     void enqueue(const Work &start, const Work &stalled = Work(), const QString &key = QString());
+    // Queues a change the user asked for; `givenUp` runs if NetworkManager
+    // has not answered its reads within ChangePatienceMs.
+    void enqueueChange(const Work &start, const Work &givenUp = Work());
+    // A change is queued and has not started yet: what NetworkManager
+    // answers now is about to be outdated.
+    bool changeQueued() const;
 
     // The calls below belong to the running piece of work. An empty path
     // names no object: nothing is asked and the answer is empty.
@@ -137,6 +148,9 @@ private:
         Work start;
         Work stalled;
         QString key;
+        // Set for changes: until then a stall runs the work again.
+        QDeadlineTimer retryUntil = QDeadlineTimer(0);
+        bool isChange = false;
     };
 
     void send(const QString &path, const QString &interface, const QString &method,
@@ -152,11 +166,11 @@ private:
     QDBusConnection m_bus;
     std::deque<Queued> m_queue;
     bool m_startPosted = false;
-    // The running piece of work: whether there is one, its stall handler,
+    // The running piece of work: whether there is one, the work itself,
     // its calls awaiting an answer, and a number that answers to earlier
     // pieces no longer match.
     bool m_running = false;
-    Work m_stalled;
+    Queued m_current;
     int m_open = 0;
     quint64 m_generation = 0;
 };

@@ -66,7 +66,8 @@ void WifiClientIPC::clearConnectedAccessPoint()
 
 void WifiClientIPC::connectRequest(const QString &ssid, const QString &password)
 {
-    m_nm.enqueue([=] { connectTo(ssid, password); }, [=] { fail(tr("Could not connect to %1.").arg(ssid)); });
+    m_nm.enqueueChange([=] { connectTo(ssid, password); },
+                       [=] { fail(tr("Could not connect to %1.").arg(ssid)); });
 }
 
 void WifiClientIPC::connectTo(const QString &ssid, const QString &password)
@@ -166,7 +167,7 @@ void WifiClientIPC::removeNetworkRequest(const QString &ssid, bool connected)
     // on its way may show it again, so it is cleared once more at the end.
     if (connected)
         clearConnectedAccessPoint();
-    m_nm.enqueue([=] {
+    m_nm.enqueueChange([=] {
         WifiNetworks::readProfilePaths(m_nm, ssidBytes(ssid), [=](const QStringList &saved) {
             for (const QString &path : saved) {
                 m_nm.change(path, NetworkManagerBus::ConnectionInterface, QStringLiteral("Delete"), {},

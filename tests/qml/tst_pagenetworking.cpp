@@ -679,7 +679,9 @@ private slots:
     }
 
     // Changes made while NetworkManager is hung show at once and reach it,
-    // in the order they were made, once it answers again.
+    // in the order they were made, once it answers again: also when it
+    // stays hung past the time-outs of a read on its way when it froze and
+    // of the change's own first read.
     void changesMadeWhileFrozenLandInOrder_data()
     {
         QTest::addColumn<QString>("change");
@@ -740,8 +742,9 @@ private slots:
                 w.contextObject("EthernetClient")->property("ethernetSettings").toMap().value("ipAddress"),
                 QVariant("10.0.0.5"));
         }
-        QTest::qWait(1500);
+        QTest::qWait(7000);
         QVERIFY2(probe.longestMs() < MaxStallMs, qPrintable(QString::number(probe.longestMs())));
+        QVERIFY(client->property("networkStatus").toInt() != Failed);
         frozen.thaw();
 
         if (change == "wifi") {
@@ -776,35 +779,6 @@ private slots:
             QCOMPARE(methods, QStringList({"manual 192.168.1.1", "auto ", "manual 10.0.0.1"}));
         }
         QVERIFY2(probe.longestMs() < MaxStallMs, qPrintable(QString::number(probe.longestMs())));
-    }
-
-    // A request that NetworkManager leaves unanswered past its time-out fails
-    // as any failed request does, and nothing of it is sent afterwards.
-    void connectingWhileFrozenPastTheTimeOutFails()
-    {
-        const QString wifi = m_nm->addWifiDevice(QStringLiteral("wlan0"), NetworkManagerMock::Disconnected);
-        m_nm->addAccessPoint(wifi, "cafe", "Cafe", "02:00:00:00:00:02", 50, 0);
-        SettingsWindow w(2);
-        QObject *client = w.contextObject("WiFiClient");
-        QTRY_VERIFY(shows(w, QStringList{"Cafe"}));
-
-        FrozenProcess frozen(m_nm->processId());
-        w.tap(row(w, "Cafe"));
-        w.tap(w.item("wifiPasswordConnect"));
-        // Behind a read that was on its way when NetworkManager froze, the
-        // request's own read times out.
-        QTRY_COMPARE_WITH_TIMEOUT(client->property("statusDescription").toString(),
-                                  QStringLiteral("Could not connect to Cafe."), 10000);
-        QCOMPARE(client->property("networkStatus").toInt(), Failed);
-        QVERIFY(w.item("accessPointList")->isEnabled());
-
-        frozen.thaw();
-        // Once a later network shows, the window has heard all NetworkManager's late answers.
-        m_nm->addAccessPoint(wifi, "lab", "Lab", "02:00:00:00:00:04", 40, 0);
-        QTRY_VERIFY(shows(w, QStringList({"Cafe", "Lab"})));
-        const QString manager = QString::fromLatin1(NetworkManagerMock::ManagerPath);
-        QCOMPARE(m_nm->methodCalls(manager, QStringLiteral("AddAndActivateConnection")).size(), 0);
-        QCOMPARE(m_nm->methodCalls(manager, QStringLiteral("ActivateConnection")).size(), 0);
     }
 
     // Network names come from whoever runs an access point: markup in them
