@@ -1,6 +1,7 @@
 #include "GuiSession.h"
 
 #include "AnalyticsLibrary.h"
+#include "AppLogging.h"
 #include "ApplicationIdentity.h"
 #include "EthernetClientIPC.h"
 #include "NetworkInterfaces.h"
@@ -96,7 +97,7 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     }
     const QList<QQmlError> errors = m_component->errors();
     for (const QQmlError &error : errors)
-        qDebug() << error.toString();
+        qCWarning(lcApp) << error.toString();
 }
 
 GuiSession::~GuiSession()

@@ -90,6 +90,7 @@ bool KeyboardEnvFile::rewrite(const QString &path, const QString &layout, const 
         // variables, so an unreadable file is left as it is.
         if (!current.open(QIODevice::ReadOnly)) {
             qDebug() << "failed to open wayland file";
+            qCWarning(lcSettings) << "cannot read" << path << current.errorString();
             return false;
         }
         content = current.readAll();
@@ -99,60 +100,60 @@ bool KeyboardEnvFile::rewrite(const QString &path, const QString &layout, const 
 
     struct stat existing;
     const bool exists = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
-    if (replaceWhole(path, updated, exists ? &existing : nullptr)) {
+    const QString problem = replaceWhole(path, updated, exists ? &existing : nullptr);
+    if (problem.isEmpty()) {
         SaveFileLeftovers::remove(path);
         ::sync();
         return true;
     }
-    // A bind-mounted file, a directory we may not write or an owner we
-    // cannot give a new file: the file itself has to take the new content.
     if (!exists) {
         qDebug() << "failed to open wayland file";
+        qCWarning(lcSettings) << "cannot create" << path << problem;
         return false;
     }
+    // A bind-mounted file, a directory we may not write or an owner we
+    // cannot give a new file: the file itself has to take the new content.
+    qCInfo(lcSettings) << "rewriting" << path << "in place:" << problem;
     if (!rewriteInPlace(path, content, updated))
         return false;
     ::sync();
     return true;
 }
 
-bool KeyboardEnvFile::replaceWhole(const QString &path, const QByteArray &content,
-                                   const struct stat *existing)
+QString KeyboardEnvFile::replaceWhole(const QString &path, const QByteArray &content,
+                                      const struct stat *existing)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCInfo(lcSettings) << "cannot write a new" << path << "beside it:" << file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write a new file beside it: ") + file.errorString();
     // The compositor reads the file as its own user: the new one keeps the
     // old one's owner, group and mode, or it is not swapped in at all.
     if (existing
         && (::fchown(file.handle(), existing->st_uid, existing->st_gid) != 0
             || ::fchmod(file.handle(), existing->st_mode & 07777) != 0)) {
-        qCInfo(lcSettings) << "cannot give a new" << path
-                           << "the owner and mode of the old one:" << qt_error_string(errno);
+        const QString error = qt_error_string(errno);
         file.cancelWriting();
-        return false;
+        return QStringLiteral("cannot give a new file the owner and mode of the old one: ") + error;
     }
     // QSaveFile commits even when the buffered write hit a full disk, which
     // swaps in an empty file; so the content must be out before the commit.
     if (file.write(content) != content.size() || !file.flush()) {
-        qCInfo(lcSettings) << "cannot write a new" << path << file.errorString();
+        const QString error = file.errorString();
         file.cancelWriting();
-        return false;
+        return QStringLiteral("cannot write a new file: ") + error;
     }
-    if (!file.commit()) {
-        qCInfo(lcSettings) << "cannot replace" << path << file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return QStringLiteral("cannot replace it: ") + file.errorString();
+    return QString();
 }
 
 bool KeyboardEnvFile::rewriteInPlace(const QString &path, const QByteArray &old, const QByteArray &content)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) {
+        const QString reason = qt_error_string(errno);
         qDebug() << "failed to open wayland file";
+        qCWarning(lcSettings) << "cannot write" << path << reason;
         return false;
     }
     // Claim the space first: a full disk then fails before a byte changes.
@@ -170,6 +171,7 @@ bool KeyboardEnvFile::rewriteInPlace(const QString &path, const QByteArray &old,
         ::fsync(fd);
         ::close(fd);
         qDebug() << "failed to reopen wayland file";
+        qCWarning(lcSettings) << "cannot write" << path << qt_error_string(error);
         return false;
     }
     ::close(fd);

@@ -29,6 +29,7 @@ public:
     KeyboardEnvFile() = delete;
 
 private:
-    static bool replaceWhole(const QString &path, const QByteArray &content, const struct stat *existing);
+    // Empty when the file was replaced, else why not.
+    static QString replaceWhole(const QString &path, const QByteArray &content, const struct stat *existing);
     static bool rewriteInPlace(const QString &path, const QByteArray &old, const QByteArray &content);
 };

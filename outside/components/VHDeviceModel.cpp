@@ -1,6 +1,6 @@
 #include "VHDeviceModel.h"
 
-#include "ComponentsLogging.h"
+#include "DeviceModelLogging.h"
 #include "ReadAhead.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "VHGeneralClassAppLauncher.h"
 
-#include "ComponentsLogging.h"
+#include "LauncherLogging.h"
 
 #include <QProcess>
 

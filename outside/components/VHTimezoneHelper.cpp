@@ -1,7 +1,7 @@
 #include "VHTimezoneHelper.h"
 
 #include "ClockRequestQueue.h"
-#include "ComponentsLogging.h"
+#include "TimezoneLogging.h"
 
 #include <QFile>
 #include <QTimeZone>

@@ -5,7 +5,7 @@
 #include "PresetList.h"
 #include "PrintOptionTables.h"
 #include "PrintOptions.h"
-#include "SettingsLogging.h"
+#include "PrinterLogging.h"
 
 #include <QCoreApplication>
 #include <QProcess>

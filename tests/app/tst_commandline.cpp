@@ -1,3 +1,4 @@
+#include "AgedFile.h"
 #include "ProgramRun.h"
 #include "TestHome.h"
 
@@ -252,6 +253,32 @@ private slots:
         { };
         QCOMPARE(::stat(nodeName, &status), 0);
         QCOMPARE(device ? S_ISCHR(status.st_mode) : S_ISFIFO(status.st_mode), true);
+    }
+
+    // Our categories print warnings only, unless the rules ask for more:
+    // here the removal of a copy left beside the settings file.
+    void detailIsLoggedOnlyWhenAsked_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("plain run") << "default.debug=false" << false;
+        QTest::newRow("detail asked for") << "default.debug=false;vh.*=true" << true;
+    }
+
+    void detailIsLoggedOnlyWhenAsked()
+    {
+        QFETCH(QString, rules);
+        QFETCH(bool, logged);
+        TestHome home;
+        QVERIFY(QDir().mkpath(home.configDir() + "/Varnholt"));
+        QVERIFY(writeAgedFile(home.settingsFile() + ".AbCdEf", 120));
+        QProcessEnvironment env = environment();
+        env.insert("QT_LOGGING_RULES", rules);
+
+        const Run set = run({"-s", "units", "1"}, env);
+        QCOMPARE(set.exitCode, 0);
+        QVERIFY(!QFile::exists(home.settingsFile() + ".AbCdEf"));
+        QVERIFY2(set.err.contains("left by a writer that died") == logged, set.err);
     }
 
     void parserOptions()

@@ -185,6 +185,7 @@ private slots:
     // analytics library then honours the new opt-out and drops that hit.
     void analyticsSwitchReportsBothWays()
     {
+        QLoggingCategory::setFilterRules("vh.analytics.debug=true");
         SettingsWindow w(0);
         waitShown(w);
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("opted out(?=.*\"settingName\":\"SendAnalytics\")"

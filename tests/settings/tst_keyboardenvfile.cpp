@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include <sched.h>
 #include <sys/fsuid.h>
@@ -370,6 +371,48 @@ private slots:
         QVERIFY(!KeyboardEnvFile::rewrite(path, "de", ""));
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(read(path + "/inside"), QByteArray("keep\n"));
+    }
+
+    // Beside the fixed text, a warning names the file and the error.
+    void failedOpenNamesTheFileAndTheError_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("a directory at the path") << "cannot read";
+        QTest::newRow("its folder is a plain file") << "cannot create";
+        QTest::newRow("read-only, in a folder we may not write") << "cannot write";
+    }
+
+    void failedOpenNamesTheFileAndTheError()
+    {
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        QString path = dir.filePath("wayland.env");
+        if (failure == "cannot read") {
+            QVERIFY(QDir(dir.path()).mkdir("wayland.env"));
+        } else if (failure == "cannot create") {
+            write(dir.filePath("plain-file"), "");
+            path = dir.filePath("plain-file/wayland.env");
+        } else {
+            write(path, "A=1\n");
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0440), 0);
+            if (::geteuid() == 0)
+                QCOMPARE(::chown(QFile::encodeName(path).constData(), 0, kGroup), 0);
+            QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+        }
+
+        QTest::ignoreMessage(QtDebugMsg, "failed to open wayland file");
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(
+                              QString("^%1 \"%2\" \"[^\"]+").arg(failure, QRegularExpression::escape(path))));
+        bool rewritten = true;
+        {
+            std::optional<ActingAsUser> user;
+            if (failure == "cannot write")
+                user.emplace();
+            rewritten = KeyboardEnvFile::rewrite(path, "de", "");
+        }
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QVERIFY(!rewritten);
     }
 
     // Through the settings core: the layout table of the locale library

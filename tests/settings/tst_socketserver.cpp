@@ -311,6 +311,7 @@ private slots:
     // back, so requests are served once descriptors are free again.
     void failedAcceptIsLoggedAndListeningRestored()
     {
+        QLoggingCategory::setFilterRules("vh.settings.info=true");
         VHSettingsMain settings(nullptr, true);
         QSignalSpy tabs(&settings, &VHSettingsMain::tabEnumChanged);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no longer listening"));

@@ -1,3 +1,0 @@
-#include "UtilitydLogging.h"
-
-Q_LOGGING_CATEGORY(lcUtilityd, "vh.utilityd")

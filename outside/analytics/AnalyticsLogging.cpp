@@ -1,3 +1,0 @@
-#include "AnalyticsLogging.h"
-
-Q_LOGGING_CATEGORY(lcAnalytics, "vh.analytics")

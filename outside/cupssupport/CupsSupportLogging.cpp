@@ -1,3 +1,0 @@
-#include "CupsSupportLogging.h"
-
-Q_LOGGING_CATEGORY(lcCupsSupport, "vh.cupssupport")

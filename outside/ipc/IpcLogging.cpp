@@ -1,3 +1,0 @@
-#include "IpcLogging.h"
-
-Q_LOGGING_CATEGORY(lcIpc, "vh.ipc")

@@ -1,3 +1,0 @@
-#include "NetworkLogging.h"
-
-Q_LOGGING_CATEGORY(lcNetwork, "vh.network")

@@ -1,3 +1,0 @@
-#include "PrintPresetsLogging.h"
-
-Q_LOGGING_CATEGORY(lcPresets, "vh.printpresets")

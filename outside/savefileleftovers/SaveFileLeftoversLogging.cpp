@@ -1,3 +1,0 @@
-#include "SaveFileLeftoversLogging.h"
-
-Q_LOGGING_CATEGORY(lcSaveFile, "vh.savefile")

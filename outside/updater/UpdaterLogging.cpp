@@ -1,3 +1,0 @@
-#include "UpdaterLogging.h"
-
-Q_LOGGING_CATEGORY(lcUpdater, "vh.updater")

@@ -1,3 +1,0 @@
-#include "UsersConfigLogging.h"
-
-Q_LOGGING_CATEGORY(lcUsersConfig, "vh.usersconfig")

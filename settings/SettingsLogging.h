@@ -1,6 +1,0 @@
-#pragma once
-
-#include <QLoggingCategory>
-
-Q_DECLARE_LOGGING_CATEGORY(lcSettings)
-Q_DECLARE_LOGGING_CATEGORY(lcPrinter)
