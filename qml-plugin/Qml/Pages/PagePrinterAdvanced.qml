@@ -2,6 +2,7 @@ import QtQuick 2.10
 import librariesqml.VHComponents 1.0
 import librariesqml.VHSettingsQML 1.0
 import "../Components"
+import "PresetOptions.js" as PresetOptions
 
 // Ribbon tension and ribbon saver, and the sensor calibrations. Shows and
 // applies the selected preset's tensions whenever the tab is opened.
@@ -25,9 +26,7 @@ SettingsPage {
     }
 
     function applyPreset() {
-        if (pagePrinterPresets.currentPreset === "")
-            return
-        if (SettingsPrinter.loadPreset(pagePrinterPresets.currentPreset).length === 0)
+        if (PresetOptions.load(SettingsPrinter, pagePrinterPresets.currentPreset).length === 0)
             return
         // As loading read them: a tension the preset lacks is nominal.
         tension1Slider.value = SettingsPrinter.r1Tension - 100
