@@ -82,6 +82,7 @@ PrinterButtonBarPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Printer Setup")
 
         Item {
@@ -94,6 +95,7 @@ PrinterButtonBarPage {
                 spacing: VHQmlCommonDefines.margin
 
                 SettingRow {
+                    metrics: page.metrics
                     title: qsTr("Orientation")
 
                     VHGeneralComboBox {
@@ -109,6 +111,7 @@ PrinterButtonBarPage {
                 }
 
                 SettingRow {
+                    metrics: page.metrics
                     title: qsTr("Cut")
 
                     VHGeneralComboBox {
@@ -195,9 +198,11 @@ PrinterButtonBarPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Print Quality")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Dithering Method")
             description: qsTr("Dithering methods affect the quality and speed of the print.")
 
@@ -215,6 +220,7 @@ PrinterButtonBarPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Heat Intensity Offset")
             description: qsTr("Adjust the heat offset from the nominal recommended setting.")
 

@@ -56,9 +56,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Advanced")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Tension Offset")
             description: qsTr("Adjust the tension offset of the ribbon.")
 
@@ -110,6 +112,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Ribbon Saver")
             description: qsTr("May decrease ribbon consumption.")
             titleExtras: Rectangle {
@@ -143,6 +146,7 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Calibration")
 
         Row {

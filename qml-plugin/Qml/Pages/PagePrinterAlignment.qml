@@ -50,9 +50,11 @@ PrinterButtonBarPage {
     PrintheadOffsetsComponent {
         id: printheads
         objectName: "printheadOffsets"
+        metrics: page.metrics
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Feed Offsets")
 
         Item {
@@ -65,6 +67,7 @@ PrinterButtonBarPage {
                 spacing: VHQmlCommonDefines.margin
 
                 SettingRow {
+                    metrics: page.metrics
                     visible: !VHQmlCommonDefines.isTundrel
                     objectName: "backfeedRow"
                     title: qsTr("Backfeed")
@@ -82,6 +85,7 @@ PrinterButtonBarPage {
                 }
 
                 SettingRow {
+                    metrics: page.metrics
                     title: qsTr("Feed")
                     description: qsTr("Adjust the feed amount before cutting.")
 
