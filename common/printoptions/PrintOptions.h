@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <utility>
+
 // The label printer's print options as the queue's PPD and the presets name
 // them, and the choices a fresh printer runs with.
 namespace PrintOptions {
@@ -99,5 +102,53 @@ inline QStringList presetOptions(const Values &values)
             QLatin1String(r2Tension),   QString::number(values.ribbon2Tension),
             QLatin1String(ribbonSaver), ribbonSaverText(values.ribbonSaverOn)};
 }
+
+// A whole number in base 10, as the presets and the PPD write codes; none
+// for any other text.
+inline std::optional<int> wholeNumber(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// Reads a preset's options as presetOptions() writes them. An option's value
+// is the element after the first occurrence of its name; a name in last place
+// has no value and counts as missing.
+class PresetReader
+{
+public:
+    explicit PresetReader(QStringList options)
+        : m_options(std::move(options))
+    {
+    }
+
+    std::optional<QString> value(const char *name) const
+    {
+        const int at = m_options.indexOf(QLatin1String(name));
+        if (at < 0 || at + 1 >= m_options.size())
+            return std::nullopt;
+        return m_options.at(at + 1);
+    }
+
+    // On only for the exact text "True".
+    bool flag(const char *name) const { return value(name) == flagText(true); }
+
+    // 0 when missing or no whole number.
+    int number(const char *name) const { return wholeNumber(value(name).value_or(QString())).value_or(0); }
+
+    int tension(const char *name) const { return tensionOrNominal(number(name)); }
+
+    // The code of a drop-down option: `fallback` when missing, none when no
+    // whole number (the option is then left as it is).
+    std::optional<int> code(const char *name, int fallback) const
+    {
+        const std::optional<QString> text = value(name);
+        return text ? wholeNumber(*text) : fallback;
+    }
+
+private:
+    QStringList m_options;
+};
 
 } // namespace PrintOptions

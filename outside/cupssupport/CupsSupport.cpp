@@ -94,9 +94,7 @@ QString CupsSupport::value(const char *name) const
 
 int CupsSupport::intValue(const char *name, int fallback) const
 {
-    bool ok = false;
-    const int number = value(name).trimmed().toInt(&ok, 10);
-    return ok ? number : fallback;
+    return PrintOptions::wholeNumber(value(name).trimmed()).value_or(fallback);
 }
 
 bool CupsSupport::boolValue(const char *name, bool fallback) const

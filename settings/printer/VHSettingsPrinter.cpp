@@ -35,24 +35,10 @@ QString textForCode(const QMap<QString, int> &map, int code)
     return QString();
 }
 
-std::optional<int> parsedInt(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-int toInt(const QString &text)
-{
-    return parsedInt(text).value_or(0);
-}
-
-// The table entry a preset's value text names; none for a text that is no
-// integer.
+// The table entry of a code; none for no code.
 template<typename Entry, size_t N>
-const Entry *entryFor(const Entry (&table)[N], const QString &value)
+const Entry *entryFor(const Entry (&table)[N], std::optional<int> code)
 {
-    const std::optional<int> code = parsedInt(value);
     return code ? find(table, *code) : nullptr;
 }
 
@@ -73,16 +59,6 @@ QString ditherText(const DitherMethod &method, const QString &ditherSuffix,
                    const QString &orderedDitherSuffix)
 {
     return QLatin1String(method.prefix) + (method.ordered ? orderedDitherSuffix : ditherSuffix);
-}
-
-// The element after the first one equal to name. A name in last place has
-// no value and counts as missing.
-std::optional<QString> optionValue(const QStringList &options, const QString &name)
-{
-    const int at = options.indexOf(name);
-    if (at < 0 || at + 1 >= options.size())
-        return std::nullopt;
-    return options.at(at + 1);
 }
 
 QString withTrailingSlash(const QString &folder)
@@ -149,7 +125,7 @@ void VHSettingsPrinter::takeBackEndValues(bool announce)
     take(ditheringMethod, textForCode(ditheringMap, cupsSupport->getDithering()),
          &VHSettingsPrinter::ditheringMethodChanged);
 
-    const int cut = toInt(cupsSupport->getPpdOption(PrintOptions::cutMedia));
+    const int cut = PrintOptions::wholeNumber(cupsSupport->getPpdOption(PrintOptions::cutMedia)).value_or(0);
     take(cutEnum, cut, &VHSettingsPrinter::cutEnumChanged);
     take(cutOption, textForCode(cutOptionsMap, cut), &VHSettingsPrinter::cutOptionChanged);
 
@@ -395,74 +371,56 @@ QStringList VHSettingsPrinter::loadPreset(QString presetName)
 
     // Seventeen setters: one exchange with the scheduler instead of one each.
     CupsSupport::Batch batch(*cupsSupport);
+    const PrintOptions::PresetReader read(options);
 
-    auto flag = [&options](const char *name) {
-        return optionValue(options, QLatin1String(name)) == QStringLiteral("True");
-    };
-    auto number = [&options](const char *name) {
-        return toInt(optionValue(options, QLatin1String(name)).value_or(QString()));
-    };
-
-    negative = flag(PrintOptions::negative);
+    negative = read.flag(PrintOptions::negative);
     setNegative(negative);
-    mirror = flag(PrintOptions::mirror);
+    mirror = read.flag(PrintOptions::mirror);
     setMirror(mirror);
-    overprint = flag(PrintOptions::overprint);
+    overprint = read.flag(PrintOptions::overprint);
     setOverprint(overprint);
-    whitebase = flag(PrintOptions::whiteBase);
+    whitebase = read.flag(PrintOptions::whiteBase);
     setWhitebase(whitebase);
 
-    head1HeatOffset = number(PrintOptions::head1Offset);
+    head1HeatOffset = read.number(PrintOptions::head1Offset);
     setHead1HeatOffset(head1HeatOffset);
-    head2HeatOffset = number(PrintOptions::head2Offset);
+    head2HeatOffset = read.number(PrintOptions::head2Offset);
     setHead2HeatOffset(head2HeatOffset);
-    horizontal1Offset = number(PrintOptions::offsetH1);
+    horizontal1Offset = read.number(PrintOptions::offsetH1);
     setHorizontal1Offset(horizontal1Offset);
-    horizontal2Offset = number(PrintOptions::offsetH2);
+    horizontal2Offset = read.number(PrintOptions::offsetH2);
     setHorizontal2Offset(horizontal2Offset);
-    vertical1Offset = number(PrintOptions::offsetV1);
+    vertical1Offset = read.number(PrintOptions::offsetV1);
     setVertical1Offset(vertical1Offset);
-    vertical2Offset = number(PrintOptions::offsetV2);
+    vertical2Offset = read.number(PrintOptions::offsetV2);
     setVertical2Offset(vertical2Offset);
-    backfeedOffset = number(PrintOptions::stop);
+    backfeedOffset = read.number(PrintOptions::stop);
     setBackfeedOffset(backfeedOffset);
-    feedOffset = number(PrintOptions::feed);
+    feedOffset = read.number(PrintOptions::feed);
     setFeedOffset(feedOffset);
-    r1Tension = PrintOptions::tensionOrNominal(number(PrintOptions::r1Tension));
+    r1Tension = read.tension(PrintOptions::r1Tension);
     setR1Tension(r1Tension);
-    r2Tension = PrintOptions::tensionOrNominal(number(PrintOptions::r2Tension));
+    r2Tension = read.tension(PrintOptions::r2Tension);
     setR2Tension(r2Tension);
 
-    // Missing names take the defaults below; values outside the tables,
-    // including texts that are no integer, leave the option alone.
-    const CodeText *orientation = nullptr;
-    if (const auto value = optionValue(options, QLatin1String(PrintOptions::orientation)))
-        orientation = entryFor(orientations, *value);
-    else
-        orientation = find(orientations, PrintOptions::defaultOrientation);
-    if (orientation) {
+    // Codes outside the tables, and texts that are no number, leave the
+    // option alone.
+    if (const CodeText *orientation
+        = entryFor(orientations, read.code(PrintOptions::orientation, PrintOptions::defaultOrientation))) {
         const QString text = translated(orientation->text);
         setPrintOrientation(text);
         orientationOption = text;
     }
 
-    const DitherMethod *dithering = nullptr;
-    if (const auto value = optionValue(options, QLatin1String(PrintOptions::dithering)))
-        dithering = entryFor(ditherMethods, *value);
-    else
-        dithering = find(ditherMethods, PrintOptions::defaultDithering);
-    if (dithering) {
+    if (const DitherMethod *dithering
+        = entryFor(ditherMethods, read.code(PrintOptions::dithering, PrintOptions::defaultDithering))) {
         const QString text = ditherText(*dithering, ditherSuffix, orderedDitherSuffix);
         setDitheringMethod(text);
         ditheringMethod = text;
     }
 
-    const CodeText *cut = nullptr;
-    if (const auto value = optionValue(options, QLatin1String(PrintOptions::cutMedia)))
-        cut = entryFor(cutOptions, *value);
-    else
-        cut = find(cutOptions, PrintOptions::defaultCut);
-    if (cut) {
+    if (const CodeText *cut
+        = entryFor(cutOptions, read.code(PrintOptions::cutMedia, PrintOptions::defaultCut))) {
         const QString text = translated(cut->text);
         setCutOption(text);
         cutOption = text;

@@ -1,9 +1,32 @@
+#include "PrintOptionTables.h"
+
 #include <QLibrary>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QTest>
 
 #include <memory>
+#include <type_traits>
+
+namespace {
+
+// "code text" of each entry of one of the printer's tables (a dithering
+// method's prefix for its text), sorted.
+template<typename Entry, size_t N>
+QStringList entries(const Entry (&table)[N])
+{
+    QStringList entries;
+    for (const Entry &entry : table) {
+        if constexpr (std::is_same_v<Entry, PrintOptionTables::DitherMethod>)
+            entries << QString::number(entry.code) + ' ' + entry.prefix;
+        else
+            entries << QString::number(entry.code) + ' ' + entry.text;
+    }
+    entries.sort();
+    return entries;
+}
+
+} // namespace
 
 // The module librariesqml.VHSettingsQML as any document sees it, loaded
 // from the build tree's module folder like the program loads it.
@@ -64,6 +87,30 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "QQmlComponent: Component is not ready");
         QVERIFY(!create("PageGeneral {}", &errors));
         QVERIFY2(errors.contains("PageGeneral is not a type"), qPrintable(errors));
+    }
+
+    // The printer page's tables show the codes the printer settings take.
+    void presetTablesAgreeWithThePrinter_data()
+    {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("orientations")
+            << QByteArray("orientations") << entries(PrintOptionTables::orientations);
+        QTest::newRow("cuts") << QByteArray("cuts") << entries(PrintOptionTables::cutOptions);
+        QTest::newRow("ditherings") << QByteArray("ditherings") << entries(PrintOptionTables::ditherMethods);
+    }
+
+    void presetTablesAgreeWithThePrinter()
+    {
+        QFETCH(QByteArray, table);
+        QString errors;
+        const auto object = create(
+            "import \"qrc:/Qml/Pages/PresetOptions.js\" as PresetOptions\n"
+            "QtObject { property var table: PresetOptions."
+                + table + ".map(function(e) { return e.code + ' ' + (e.prefix || e.text) }).sort() }",
+            &errors);
+        QVERIFY2(object, qPrintable(errors));
+        QTEST(object->property("table").toStringList(), "expected");
     }
 
     void pluginInstanceIsKept()

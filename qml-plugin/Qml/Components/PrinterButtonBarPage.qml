@@ -12,6 +12,8 @@ Item {
     readonly property alias transition: pageTransition
     readonly property alias content: flickable
     default property alias sections: sectionColumn.data
+    // The window's metrics, which the page passes to its sections and rows.
+    readonly property var metrics: mainWindow
 
     visible: false
     opacity: 0

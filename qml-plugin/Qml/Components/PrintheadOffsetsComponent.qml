@@ -34,6 +34,7 @@ SectionBox {
             spacing: VHQmlCommonDefines.margin
 
             SettingRow {
+                metrics: section.metrics
                 title: qsTr("Horizontal")
                 description: qsTr("Shift the entire print horizontally.")
 
@@ -67,6 +68,7 @@ SectionBox {
             }
 
             SettingRow {
+                metrics: section.metrics
                 title: qsTr("Vertical")
                 description: qsTr("Shift the entire print vertically.")
 
@@ -108,7 +110,7 @@ SectionBox {
             anchors.verticalCenter: parent.verticalCenter
             width: 180
             height: 110
-            radius: mainWindow.rectangleRadius
+            radius: section.metrics.rectangleRadius
             color: VHColorPalette.windowBackground
             clip: true
 

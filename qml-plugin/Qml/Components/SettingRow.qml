@@ -1,5 +1,6 @@
 import QtQuick 2.10
 import librariesqml.VHComponents 1.0
+import "SectionMetrics.js" as SectionMetrics
 
 // One setting: its title and description on the left, wrapping in their
 // column, and the control on the right, centred on the row.
@@ -8,10 +9,12 @@ Item {
 
     property string title: ""
     property string description: ""
+    // The window's metrics, passed in by the page.
+    property var metrics: SectionMetrics.defaults
     default property alias control: controlArea.data
     property alias titleExtras: titleLine.data
 
-    width: parent ? parent.width : mainWindow.dividerWidth
+    width: parent ? parent.width : metrics.dividerWidth
     height: Math.max(texts.height, controlArea.childrenRect.height, VHQmlCommonDefines.touchTarget)
 
     Column {
@@ -27,8 +30,8 @@ Item {
             Text {
                 visible: row.title.length > 0
                 text: row.title
-                font.family: mainWindow.applicationFont
-                font.pixelSize: mainWindow.fontSizeH2
+                font.family: row.metrics.applicationFont
+                font.pixelSize: row.metrics.fontSizeH2
                 color: VHColorPalette.textPrimary
             }
         }
@@ -37,8 +40,8 @@ Item {
             visible: row.description.length > 0
             width: parent.width
             text: row.description
-            font.family: mainWindow.applicationFont
-            font.pixelSize: mainWindow.fontSizeH3
+            font.family: row.metrics.applicationFont
+            font.pixelSize: row.metrics.fontSizeH3
             color: VHColorPalette.textSecondary
             wrapMode: Text.Wrap
         }

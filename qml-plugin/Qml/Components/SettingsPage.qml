@@ -11,6 +11,8 @@ Flickable {
     property bool display: false
     readonly property alias transition: pageTransition
     default property alias sections: sectionColumn.data
+    // The window's metrics, which the page passes to its sections and rows.
+    readonly property var metrics: mainWindow
 
     visible: false
     opacity: 0

@@ -75,6 +75,7 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("About")
 
         Column {

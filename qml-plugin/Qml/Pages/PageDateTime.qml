@@ -77,9 +77,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Date and Time")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("24 Hour Time")
             description: qsTr("Change the displayed times format on the top bar.")
 
@@ -96,6 +98,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Time Zone")
             description: qsTr("Set the current time zone.")
 
@@ -113,6 +116,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Date Format")
             description: qsTr("Change the format of the date")
 
@@ -129,6 +133,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Set Date and Time Automatically")
             description: qsTr("Requires a valid internet connection.")
 

@@ -22,9 +22,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Units")
 
         SettingRow {
+            metrics: page.metrics
             description: qsTr("Set the default units of all applications.")
 
             VHGeneralComboBox {
@@ -40,9 +42,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Display")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Brightness")
             description: qsTr("Adjust the display brightness.")
 
@@ -61,6 +65,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Dimming")
             description: qsTr("Dim the display when inactive after the selected time.")
 
@@ -76,6 +81,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Power")
             description: qsTr("Turn the display off after the period of inactivity.")
 
@@ -92,9 +98,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Sharing")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("USB Shared Folder")
             description: qsTr("Create a shared drive between printer and PC")
             titleExtras: RestartHint {
@@ -116,9 +124,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Home")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("File / Folder")
             description: qsTr("Enable file and folder double click to open.")
             titleExtras: RestartHint {
@@ -139,9 +149,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Privacy")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Analytics")
             description: qsTr("Help improve Varnholt software development through anonymous analytics data.")
 
@@ -157,9 +169,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Initialization")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Enable first boot application on the next restart")
 
             VHGeneralPillSwitch {

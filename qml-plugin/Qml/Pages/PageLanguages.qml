@@ -8,9 +8,11 @@ SettingsPage {
     id: page
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Languages")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Language")
             description: qsTr("Set the system language. Change requires a restart.")
 
@@ -27,6 +29,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Keyboard Layout")
             description: qsTr("Set the system keyboard layout. Change requires a restart.")
 

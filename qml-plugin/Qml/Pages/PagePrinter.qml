@@ -2,6 +2,7 @@ import QtQuick 2.10
 import librariesqml.VHComponents 1.0
 import librariesqml.VHSettingsQML 1.0
 import "../Components"
+import "PresetOptions.js" as PresetOptions
 
 // The default print options of the queue, a preview of how a label comes
 // out, and the printer's buttons. Shows the selected preset whenever the
@@ -13,105 +14,30 @@ PrinterButtonBarPage {
     // The selected preset's option list: name, value, name, value, …
     property var loadedOptions: []
 
-    // Each table: the option's code, its English entry and its analytics
-    // value. Entries are found by text so that a translated, re-sorted
-    // list still selects the right one.
-    readonly property var orientations: [
-        { code: 5, text: QT_TRANSLATE_NOOP("QObject", "Landscape"), hit: "Landscape" },
-        { code: 4, text: QT_TRANSLATE_NOOP("QObject", "Landscape 180"), hit: "Landscape 180" },
-        { code: 6, text: QT_TRANSLATE_NOOP("QObject", "Portrait"), hit: "Portrait" },
-        { code: 3, text: QT_TRANSLATE_NOOP("QObject", "Portrait 180"), hit: "Portrait 180" }
-    ]
-    readonly property var cuts: [
-        { code: 2, text: QT_TRANSLATE_NOOP("QObject", "Cut After Job"), hit: "Cut After Job" },
-        { code: 1, text: QT_TRANSLATE_NOOP("QObject", "Cut After Page"), hit: "Cut After Page" },
-        { code: 0, text: QT_TRANSLATE_NOOP("QObject", "No Cut"), hit: "No Cut" }
-    ]
-    // Dithering entries keep their method name untranslated in front.
-    readonly property var ditherings: [
-        { code: 21, prefix: "Atkinson ", hit: "Atkinson" },
-        { code: 32, prefix: "Bayer ", hit: "Bayer Ordered" },
-        { code: 20, prefix: "Burkes ", hit: "Burkes" },
-        { code: 16, prefix: "Floyd-Steinberg ", hit: "Floyd-Steinburg" },
-        { code: 17, prefix: "JaJuNi ", hit: "JaJuNi" },
-        { code: 24, prefix: "Sierra ", hit: "Sierra" },
-        { code: 25, prefix: "Sierra2 ", hit: "Sierra2" },
-        { code: 18, prefix: "Stucki ", hit: "Stucki" },
-        { code: 0, prefix: "Threshold (No) ", hit: "Threshold" },
-        { code: 33, prefix: "Yliluoma ", hit: "Yliluoma Ordered" }
-    ]
-
-    function optionValue(name) {
-        var i = loadedOptions.indexOf(name)
-        return i >= 0 && i + 1 < loadedOptions.length ? loadedOptions[i + 1] : undefined
-    }
-
-    // The option's value as a whole number, NaN when absent or not one.
-    function intOption(name) {
-        var value = optionValue(name)
-        return /^[+-]?[0-9]+$/.test(value) ? parseInt(value, 10) : NaN
-    }
-
-    function entryOf(table, code) {
-        for (var i = 0; i < table.length; ++i) {
-            if (table[i].code === code)
-                return table[i]
-        }
-        return null
-    }
-
-    function ditheringIndex(entry) {
-        var model = ditheringBox.model
-        for (var i = 0; i < model.length; ++i) {
-            if (model[i].indexOf(entry.prefix) === 0)
-                return i
-        }
-        return -1
-    }
-
-    function hitFor(table, text) {
-        for (var i = 0; i < table.length; ++i) {
-            if (table[i].prefix !== undefined ? text.indexOf(table[i].prefix) === 0
-                                              : qsTranslate("QObject", table[i].text) === text)
-                return table[i].hit
-        }
-        return ""
-    }
-
-    // Selects the entry for the preset's code of `name`; an absent option
-    // selects `fallback`, a code outside the table changes nothing.
-    function selectFromPreset(box, table, name, fallback) {
-        var entry = entryOf(table, optionValue(name) === undefined ? fallback : intOption(name))
-        if (!entry)
-            return
-        var index = table === ditherings ? ditheringIndex(entry) : box.find(qsTranslate("QObject", entry.text))
-        if (index >= 0)
-            box.currentIndex = index
-    }
-
+    // Selects the preset's entry in the box; without a preset, the entry
+    // with the back end's text.
     function followBackEnd(box, table, name, fallback, text) {
         if (loadedOptions.length > 0)
-            selectFromPreset(box, table, name, fallback)
+            PresetOptions.select(box, table, loadedOptions, name, fallback)
         else
             box.currentIndex = box.find(text)
     }
 
     function applyPreset() {
-        if (pagePrinterPresets.currentPreset === "")
-            return
-        var options = SettingsPrinter.loadPreset(pagePrinterPresets.currentPreset)
+        var options = PresetOptions.load(SettingsPrinter, pagePrinterPresets.currentPreset)
         if (options.length === 0)
             return
         loadedOptions = options
-        negativeSwitch.checked = optionValue("NegativePrint") === "True"
-        mirrorSwitch.checked = optionValue("MirrorPrint") === "True"
-        overprintSwitch.checked = optionValue("Overprint") === "True"
-        whiteBaseSwitch.checked = optionValue("WhiteBase") === "True"
-        selectFromPreset(orientationBox, orientations, "orientation-requested", QMLCupsEnums.LANDSCAPE)
-        selectFromPreset(ditheringBox, ditherings, "Dithering", 21)
-        selectFromPreset(cutBox, cuts, "CutMedia", QMLCupsEnums.CUT_MEDIA_PAGE)
-        heat1Slider.value = intOption("head1Offset") || 0
-        heat2Slider.value = intOption("head2Offset") || 0
+        negativeSwitch.checked = PresetOptions.flag(options, "NegativePrint")
+        mirrorSwitch.checked = PresetOptions.flag(options, "MirrorPrint")
+        overprintSwitch.checked = PresetOptions.flag(options, "Overprint")
+        whiteBaseSwitch.checked = PresetOptions.flag(options, "WhiteBase")
+        PresetOptions.select(orientationBox, PresetOptions.orientations, options, "orientation-requested",
+                             QMLCupsEnums.LANDSCAPE)
+        PresetOptions.select(ditheringBox, PresetOptions.ditherings, options, "Dithering", 21)
+        PresetOptions.select(cutBox, PresetOptions.cuts, options, "CutMedia", QMLCupsEnums.CUT_MEDIA_PAGE)
+        heat1Slider.value = PresetOptions.number(options, "head1Offset")
+        heat2Slider.value = PresetOptions.number(options, "head2Offset")
     }
 
     function heatChanged(head, value) {
@@ -138,13 +64,13 @@ PrinterButtonBarPage {
     Connections {
         target: SettingsPrinter
         function onOrientationOptionChanged(text) {
-            page.followBackEnd(orientationBox, page.orientations, "orientation-requested", QMLCupsEnums.LANDSCAPE, text)
+            page.followBackEnd(orientationBox, PresetOptions.orientations, "orientation-requested", QMLCupsEnums.LANDSCAPE, text)
         }
         function onCutOptionChanged(text) {
-            page.followBackEnd(cutBox, page.cuts, "CutMedia", QMLCupsEnums.CUT_MEDIA_PAGE, text)
+            page.followBackEnd(cutBox, PresetOptions.cuts, "CutMedia", QMLCupsEnums.CUT_MEDIA_PAGE, text)
         }
         function onDitheringMethodChanged(text) {
-            page.followBackEnd(ditheringBox, page.ditherings, "Dithering", 21, text)
+            page.followBackEnd(ditheringBox, PresetOptions.ditherings, "Dithering", 21, text)
         }
     }
 
@@ -156,6 +82,7 @@ PrinterButtonBarPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Printer Setup")
 
         Item {
@@ -168,6 +95,7 @@ PrinterButtonBarPage {
                 spacing: VHQmlCommonDefines.margin
 
                 SettingRow {
+                    metrics: page.metrics
                     title: qsTr("Orientation")
 
                     VHGeneralComboBox {
@@ -177,12 +105,13 @@ PrinterButtonBarPage {
                         currentIndex: model.indexOf(SettingsPrinter.orientationOption)
                         onActivated: {
                             SettingsPrinter.setPrintOrientation(currentText)
-                            SettingsMain.sendAnalyticHit("Orientation", page.hitFor(page.orientations, currentText))
+                            SettingsMain.sendAnalyticHit("Orientation", PresetOptions.hitFor(PresetOptions.orientations, currentText))
                         }
                     }
                 }
 
                 SettingRow {
+                    metrics: page.metrics
                     title: qsTr("Cut")
 
                     VHGeneralComboBox {
@@ -192,7 +121,7 @@ PrinterButtonBarPage {
                         currentIndex: model.indexOf(SettingsPrinter.cutOption)
                         onActivated: {
                             SettingsPrinter.setCutOption(currentText)
-                            SettingsMain.sendAnalyticHit("Cut", page.hitFor(page.cuts, currentText))
+                            SettingsMain.sendAnalyticHit("Cut", PresetOptions.hitFor(PresetOptions.cuts, currentText))
                         }
                     }
                 }
@@ -269,9 +198,11 @@ PrinterButtonBarPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Print Quality")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Dithering Method")
             description: qsTr("Dithering methods affect the quality and speed of the print.")
 
@@ -283,12 +214,13 @@ PrinterButtonBarPage {
                 currentIndex: model.indexOf(SettingsPrinter.ditheringMethod)
                 onActivated: {
                     SettingsPrinter.setDitheringMethod(currentText)
-                    SettingsMain.sendAnalyticHit("Dithering", page.hitFor(page.ditherings, currentText))
+                    SettingsMain.sendAnalyticHit("Dithering", PresetOptions.hitFor(PresetOptions.ditherings, currentText))
                 }
             }
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Heat Intensity Offset")
             description: qsTr("Adjust the heat offset from the nominal recommended setting.")
 

@@ -2,6 +2,7 @@ import QtQuick 2.10
 import librariesqml.VHComponents 1.0
 import librariesqml.VHSettingsQML 1.0
 import "../Components"
+import "PresetOptions.js" as PresetOptions
 
 // Ribbon tension and ribbon saver, and the sensor calibrations. Shows and
 // applies the selected preset's tensions whenever the tab is opened.
@@ -25,9 +26,7 @@ SettingsPage {
     }
 
     function applyPreset() {
-        if (pagePrinterPresets.currentPreset === "")
-            return
-        if (SettingsPrinter.loadPreset(pagePrinterPresets.currentPreset).length === 0)
+        if (PresetOptions.load(SettingsPrinter, pagePrinterPresets.currentPreset).length === 0)
             return
         // As loading read them: a tension the preset lacks is nominal.
         tension1Slider.value = SettingsPrinter.r1Tension - 100
@@ -57,9 +56,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Advanced")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Tension Offset")
             description: qsTr("Adjust the tension offset of the ribbon.")
 
@@ -111,6 +112,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Ribbon Saver")
             description: qsTr("May decrease ribbon consumption.")
             titleExtras: Rectangle {
@@ -144,6 +146,7 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Calibration")
 
         Row {

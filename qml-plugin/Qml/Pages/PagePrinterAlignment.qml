@@ -2,6 +2,7 @@ import QtQuick 2.10
 import librariesqml.VHComponents 1.0
 import librariesqml.VHSettingsQML 1.0
 import "../Components"
+import "PresetOptions.js" as PresetOptions
 
 // Where the print lands on the label: the print heads' offsets and the
 // feed around a cut, each with a preview. Shows and applies the selected
@@ -22,22 +23,15 @@ PrinterButtonBarPage {
     }
 
     function applyPreset() {
-        if (pagePrinterPresets.currentPreset === "")
-            return
-        var options = SettingsPrinter.loadPreset(pagePrinterPresets.currentPreset)
+        var options = PresetOptions.load(SettingsPrinter, pagePrinterPresets.currentPreset)
         if (options.length === 0)
             return
-        function number(name) {
-            var i = options.indexOf(name)
-            var value = i >= 0 && i + 1 < options.length ? options[i + 1] : ""
-            return /^[+-]?[0-9]+$/.test(value) ? parseInt(value, 10) : 0
-        }
-        printheads.horizontal1 = number("Hoffset1")
-        printheads.horizontal2 = number("Hoffset2")
-        printheads.vertical1 = number("Voffset1")
-        printheads.vertical2 = number("Voffset2")
-        backfeedBox.value = number("Stop")
-        feedBox.value = number("Feed")
+        printheads.horizontal1 = PresetOptions.number(options, "Hoffset1")
+        printheads.horizontal2 = PresetOptions.number(options, "Hoffset2")
+        printheads.vertical1 = PresetOptions.number(options, "Voffset1")
+        printheads.vertical2 = PresetOptions.number(options, "Voffset2")
+        backfeedBox.value = PresetOptions.number(options, "Stop")
+        feedBox.value = PresetOptions.number(options, "Feed")
     }
 
     Component.onCompleted: {
@@ -56,9 +50,11 @@ PrinterButtonBarPage {
     PrintheadOffsetsComponent {
         id: printheads
         objectName: "printheadOffsets"
+        metrics: page.metrics
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Feed Offsets")
 
         Item {
@@ -71,6 +67,7 @@ PrinterButtonBarPage {
                 spacing: VHQmlCommonDefines.margin
 
                 SettingRow {
+                    metrics: page.metrics
                     visible: !VHQmlCommonDefines.isTundrel
                     objectName: "backfeedRow"
                     title: qsTr("Backfeed")
@@ -88,6 +85,7 @@ PrinterButtonBarPage {
                 }
 
                 SettingRow {
+                    metrics: page.metrics
                     title: qsTr("Feed")
                     description: qsTr("Adjust the feed amount before cutting.")
 

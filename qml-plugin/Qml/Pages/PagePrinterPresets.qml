@@ -15,9 +15,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Manage Presets")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Preset Selection")
             description: qsTr("Select a preset to modify or delete. Selecting \"Update\" will save the settings selected on Printer and Print Alignment pages to the currently selected preset.")
 
@@ -71,9 +73,11 @@ SettingsPage {
     }
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Create New Preset")
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Preset Name")
             description: qsTr("Type the name of the preset you'll be creating. Clicking \"Add\" will create the new preset with settings selected in the Printer and Print Alignment pages.")
 

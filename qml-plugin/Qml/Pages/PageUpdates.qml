@@ -51,6 +51,7 @@ SettingsPage {
 
     SectionBox {
         id: section
+        metrics: page.metrics
         title: qsTr("System Updates")
 
         Item {
@@ -172,6 +173,7 @@ SettingsPage {
         }
 
         SettingRow {
+            metrics: page.metrics
             title: qsTr("Check For Updates Automatically")
             description: qsTr("Requires a valid internet connection.")
 

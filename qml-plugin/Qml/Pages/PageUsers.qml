@@ -13,6 +13,7 @@ SettingsPage {
     interactive: false
 
     SectionBox {
+        metrics: page.metrics
         title: qsTr("Users and Passwords")
 
         Item {
