@@ -23,6 +23,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QTranslator>
 
@@ -53,6 +54,11 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     m_translator->load(QLocale(), QStringLiteral("corvant"), QStringLiteral("_"), translationsDir);
     QCoreApplication::installTranslator(m_translator.get());
 
+    // Nothing before the window's first frame needs the printer's options:
+    // every page is built after it. Until then the print system waits,
+    // rather than compete with the window for the processor and the
+    // dynamic loader (libcups and the libraries it links).
+    VHSettingsPrinter::holdPrintSystem();
     m_printer = std::make_unique<VHSettingsPrinter>(
         nullptr, testPageFolder.isEmpty() ? VHSettingsPrinter::defaultTestPageFolder() : testPageFolder);
     StartupWarmUps::systemBus().finish();
@@ -98,10 +104,13 @@ GuiSession::GuiSession(uint startTab, const QString &sessionId, const QString &t
     const QList<QQmlError> errors = m_component->errors();
     for (const QQmlError &error : errors)
         qCWarning(lcApp) << error.toString();
+    releasePrintSystemOnFirstFrame();
 }
 
 GuiSession::~GuiSession()
 {
+    QObject::disconnect(m_firstFrame);
+    VHSettingsPrinter::releasePrintSystem();
     delete m_root;
 }
 
@@ -112,6 +121,20 @@ int GuiSession::exec()
     m_root = nullptr;
     sendHit(AnalyticsLibrary::ApplicationExit, ApplicationIdentity::name);
     return status;
+}
+
+void GuiSession::releasePrintSystemOnFirstFrame()
+{
+    auto *window = qobject_cast<QQuickWindow *>(m_root);
+    if (!window) {
+        VHSettingsPrinter::releasePrintSystem();
+        return;
+    }
+    // The render thread may swap the frames; the release follows on this one.
+    m_firstFrame = QObject::connect(window, &QQuickWindow::frameSwapped, window, [this] {
+        QObject::disconnect(m_firstFrame);
+        VHSettingsPrinter::releasePrintSystem();
+    });
 }
 
 void GuiSession::sendHit(int hitType, const QString &applicationName)

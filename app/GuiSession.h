@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QMetaObject>
 #include <QString>
 
 #include <memory>
@@ -46,6 +47,7 @@ public:
 
 private:
     void sendHit(int hitType, const QString &applicationName);
+    void releasePrintSystemOnFirstFrame();
 
     const QString m_sessionId;
     // Declared in the order of creation, so that they are destroyed in reverse.
@@ -64,4 +66,5 @@ private:
     QJsonObject m_analytics;
     std::unique_ptr<QQmlComponent> m_component;
     QObject *m_root = nullptr;
+    QMetaObject::Connection m_firstFrame;
 };

@@ -2,7 +2,6 @@
 #include "OnScreenKeyboard.h"
 #include "QMLUpdatabilityEnums.h"
 #include "StartupWarmUps.h"
-#include "VHSettingsPrinter.h"
 #include "WindowModule.h"
 
 #include <QGuiApplication>
@@ -16,9 +15,6 @@ extern "C" Q_DECL_EXPORT int vhSettingsWindowMain(int &argc, char **argv, uint s
     // Qt takes the first thread that uses it for its main thread, and the
     // read-aheads below log from threads of their own.
     QThread::currentThread();
-    // Loading the print system and asking it overlaps the window's start-up;
-    // the printer settings take the answer whenever it comes.
-    VHSettingsPrinter::prefetchPrinterOptions();
     StartupWarmUps::fontConfig().start();
     StartupWarmUps::systemBus().start();
     // Only QML documents use the type, and no engine exists before this point.

@@ -11,14 +11,18 @@ bus, here a private bus of the run.
 Prints the median of each over RUNS runs and the ratios.
 
 Usage: bench/window_startup.py [--build BUILD] [--runs N] [--platform offscreen|wayland|xcb]
+                               [--callgrind]
 wayland runs both windows on a headless weston of the run's own, as on the
 appliance's compositor; xcb needs a display (e.g. run the script under
-xvfb-run).
+xvfb-run). --callgrind counts instead the instructions of each window until
+its first frame (all threads; valgrind's callgrind, one run each), which do
+not drift with the machine's load as times do.
 """
 import argparse
 import os
 import re
 import select
+import shutil
 import statistics
 import subprocess
 import sys
@@ -58,6 +62,22 @@ def first_frame(command, env, all_built):
     finally:
         process.terminate()
         process.wait()
+
+
+def instructions_to_first_frame(command, env, work):
+    """Instructions executed until the first frame, counted by callgrind:
+    its first dump is taken on entering frameSwapped."""
+    out = os.path.join(work, f"callgrind.{len(os.listdir(work))}")
+    process = subprocess.Popen(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}",
+                                "--dump-before=QQuickWindow::frameSwapped*"] + command,
+                               env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    try:
+        wait_for(process, b"first frame", b"", time.monotonic() + 600)
+    finally:
+        process.terminate()
+        process.wait()
+    with open(out + ".1") as dump:
+        return next(int(line.split()[1]) for line in dump if line.startswith(("summary:", "totals:")))
 
 
 def start_utility_daemon(build, home):
@@ -107,6 +127,7 @@ def main():
     parser.add_argument("--build", default="build")
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--platform", default="offscreen")
+    parser.add_argument("--callgrind", action="store_true")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
 
@@ -133,31 +154,65 @@ def main():
         bare: ([f"{build}/bench/vh-bench-barewindow"], False),
         full: ([f"{build}/app/VHSettings"], True),
     }
-    frames = {name: [] for name in programs}
-    builds = {name: [] for name in programs}
-    rss = {name: [] for name in programs}
+    try:
+        if args.callgrind:
+            counts = {}
+            for name, (command, all_built) in programs.items():
+                first_frame(command, env, all_built)  # fills the QML disk cache, as the timed runs'
+                counts[name] = instructions_to_first_frame(command, env, tempfile.mkdtemp(dir=home))
+            report_instructions(args.platform, counts, bare, full)
+        else:
+            report_times(args.platform, measure(programs, env, args.runs), bare, full)
+    finally:
+        for service in services:
+            service.terminate()
+            service.wait()
+        shutil.rmtree(home, ignore_errors=True)
+    return 0
+
+
+def measure(programs, env, runs):
+    """First frame, everything built and peak RSS of each program, runs
+    taken alternately after a warm-up run of each."""
+    results = {name: {"frame": [], "built": [], "rss": []} for name in programs}
     for command, all_built in programs.values():
         first_frame(command, env, all_built)
-    for _ in range(args.runs):
+    for _ in range(runs):
         for name, (command, all_built) in programs.items():
             frame, built, peak = first_frame(command, env, all_built)
-            frames[name].append(frame)
-            builds[name].append(built)
-            rss[name].append(peak)
+            results[name]["frame"].append(frame)
+            results[name]["built"].append(built)
+            results[name]["rss"].append(peak)
+    return results
 
-    for service in services:
-        service.terminate()
-        service.wait()
 
+def spread(values, unit):
+    return f"{statistics.median(values):7.1f} {unit} ({min(values):.1f}-{max(values):.1f})"
+
+
+def report_times(platform, results, bare, full):
+    """Medians with their ranges; the ratios of the medians, and the range of
+    the ratios of the runs taken one after the other."""
     median = statistics.median
-    print(f"platform {args.platform}, median of {args.runs} runs")
-    for name in programs:
-        print(f"  {name:24s} first frame {median(frames[name]):7.1f} ms   peak RSS {median(rss[name]):6.1f} MiB")
-    print(f"  {'':24s} every page built {median(builds[full]):7.1f} ms")
-    print(f"  ratio                    first frame {median(frames[full]) / median(frames[bare]):7.2f}"
-          f"      peak RSS {median(rss[full]) / median(rss[bare]):6.2f}"
-          f"      every page built / bare first frame {median(builds[full]) / median(frames[bare]):.2f}")
-    return 0
+    runs = len(results[full]["frame"])
+    print(f"platform {platform}, median (range) of {runs} runs")
+    for name, result in results.items():
+        print(f"  {name:24s} first frame {spread(result['frame'], 'ms')}   "
+              f"peak RSS {spread(result['rss'], 'MiB')}")
+    print(f"  {'':24s} every page built {spread(results[full]['built'], 'ms')}")
+    for key, label in (("frame", "first frame"), ("rss", "peak RSS")):
+        pairs = [f / b for f, b in zip(results[full][key], results[bare][key])]
+        print(f"  ratio {label:18s} {median(results[full][key]) / median(results[bare][key]):5.2f}"
+              f" (runs {min(pairs):.2f}-{max(pairs):.2f})")
+    print(f"  every page built / bare first frame "
+          f"{median(results[full]['built']) / median(results[bare]['frame']):.2f}")
+
+
+def report_instructions(platform, counts, bare, full):
+    print(f"platform {platform}, instructions to the first frame (callgrind)")
+    for name, count in counts.items():
+        print(f"  {name:24s} {count / 1e6:7.1f} M")
+    print(f"  ratio                    {counts[full] / counts[bare]:7.2f}")
 
 
 if __name__ == "__main__":

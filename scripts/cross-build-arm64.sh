@@ -50,6 +50,7 @@ cmake --build "$build" -j"$(nproc)"
 
 echo "== what was built"
 for f in "$build"/app/VHSettings "$build"/app/libVHSettingsProgram.so "$build"/app/libVHSettingsWindow.so "$build"/settings/libVHSettings.so.* \
+         "$build"/settings/libVHSettingsServer.so \
          "$build"/daemon/vh-utilityd "$build"/qml/librariesqml/*/*.so; do
   [ -L "$f" ] || file "$f"
 done

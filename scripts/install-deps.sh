@@ -18,6 +18,7 @@ packages=(
   xvfb xauth xdotool libgl1-mesa-dri
   python3-fonttools fonts-material-design-icons-iconfont fonts-roboto-unhinted fonts-wqy-microhei fontconfig
   libkf5config-bin valgrind strace clang-format git
+  weston qtwayland5
 )
 
 missing=()

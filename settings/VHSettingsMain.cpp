@@ -7,7 +7,7 @@
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
 #include "SettingsLogging.h"
-#include "SocketServerGuard.h"
+#include "SocketServer.h"
 #include "TabRequestDecoder.h"
 #include "UtilityDaemonClient.h"
 #include "VHSettingsAboutInfoFields.h"
@@ -17,8 +17,6 @@
 #include <QDBusConnection>
 #include <QDebug>
 #include <QJsonObject>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QThreadPool>
 #include <QUuid>
@@ -251,34 +249,23 @@ void VHSettingsMain::resetSupplyCalibration()
 
 void VHSettingsMain::startLocalServer()
 {
-    const QString name = QCoreApplication::applicationName();
-    QLocalServer::removeServer(name);
-    localServer = new QLocalServer(this);
-    if (!localServer->listen(name)) {
-        qDebug().noquote() << QStringLiteral("Cannot start server: ") + localServer->fullServerName();
-        delete localServer;
-        localServer = nullptr;
-        return;
-    }
-    qDebug().noquote() << QStringLiteral("QLocalServer Started Successfully on ")
-                              + localServer->fullServerName();
-    serverGuard = new SocketServerGuard(localServer);
-    connect(localServer, &QLocalServer::newConnection, this, &VHSettingsMain::newClientConnection);
+    socketServer = SocketServer::start(this, QCoreApplication::applicationName());
+    if (socketServer)
+        connect(socketServer->server(), SIGNAL(newConnection()), this, SLOT(newClientConnection()));
 }
 
 void VHSettingsMain::newClientConnection()
 {
-    QLocalSocket *client = localServer->nextPendingConnection();
+    QIODevice *client = socketServer->nextClient();
     if (!client)
         return;
-    serverGuard->adopt(client);
     currentClient = client;
-    connect(client, &QLocalSocket::readyRead, this, &VHSettingsMain::localSocketDataReceived);
+    connect(client, &QIODevice::readyRead, this, &VHSettingsMain::localSocketDataReceived);
 }
 
 void VHSettingsMain::localSocketDataReceived()
 {
-    if (serverGuard->dropIfFlooding(qobject_cast<QLocalSocket *>(sender())))
+    if (socketServer->dropIfFlooding(qobject_cast<QIODevice *>(sender())))
         return;
     // Data are read from the current client whichever connection announced
     // them; with none left the request is empty.

@@ -14,9 +14,8 @@
 #include "VHLocaleLanguages.h"
 
 class ClockRequestQueue;
-class QLocalServer;
-class QLocalSocket;
-class SocketServerGuard;
+class QIODevice;
+class SocketServer;
 
 // The settings core: reads and writes the catalogue's keys in the per-user
 // settings file, hands OS-level changes on (utility daemon, timedatectl, the
@@ -272,9 +271,8 @@ private:
     VHLocaleLanguages localeLanguages;
     // Shared with the time-zone helper of the window, so requests keep their order.
     std::shared_ptr<ClockRequestQueue> clockRequests;
-    QLocalServer *localServer = nullptr;
-    QPointer<QLocalSocket> currentClient;
-    SocketServerGuard *serverGuard = nullptr;
+    std::unique_ptr<SocketServer> socketServer;
+    QPointer<QIODevice> currentClient;
     UtilityDaemonCalls daemonCalls;
     ShipVariant shipVariant;
     AboutInfo aboutInfo;

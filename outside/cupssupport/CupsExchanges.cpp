@@ -88,6 +88,14 @@ public:
                        requests.end());
     }
 
+    // Lets the thread start background exchanges again, or not.
+    // The caller holds `mutex`.
+    void setHeld(bool hold)
+    {
+        held = hold;
+        wake.notify_one();
+    }
+
     std::mutex mutex;
     std::condition_variable settled; // an exchange has ended
 
@@ -114,6 +122,13 @@ private:
     std::deque<Request>::iterator waitForDue(std::unique_lock<std::mutex> &lock)
     {
         for (;;) {
+            if (held && std::none_of(requests.begin(), requests.end(), [](const Request &request) {
+                    return request.kind == ReadAndWait;
+                })) {
+                wake.wait(lock);
+                continue;
+            }
+            held = false;
             const Clock::time_point now = Clock::now();
             Clock::time_point earliest = Clock::time_point::max();
             for (auto request = requests.begin(); request != requests.end(); ++request) {
@@ -189,6 +204,7 @@ private:
 
     std::condition_variable wake;
     std::deque<Request> requests;
+    bool held = false;
 };
 
 CupsExchanges::CupsExchanges(const QByteArray &queue, Reports reports)
@@ -214,6 +230,20 @@ CupsQueue::Defaults CupsExchanges::readAndWait()
         thread.add({m_line, Thread::ReadAndWait, Clock::now(), answer});
     }
     return defaults.get();
+}
+
+void CupsExchanges::holdBackground()
+{
+    Thread &thread = Thread::instance();
+    const std::lock_guard<std::mutex> lock(thread.mutex);
+    thread.setHeld(true);
+}
+
+void CupsExchanges::releaseBackground()
+{
+    Thread &thread = Thread::instance();
+    const std::lock_guard<std::mutex> lock(thread.mutex);
+    thread.setHeld(false);
 }
 
 void CupsExchanges::readInBackground()

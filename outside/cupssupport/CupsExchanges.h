@@ -47,6 +47,14 @@ public:
     // Adds `newer` to `changes`: an option set again keeps only its last value.
     static void merge(CupsQueue::Changes &changes, const CupsQueue::Changes &newer);
 
+    // While held, no exchange that nobody waits for (background reads,
+    // writes) starts, for every CupsExchanges of the process: a program that
+    // starts holds them, so that loading libcups and asking the scheduler do
+    // not compete with it. A read that is waited for ends the hold, since
+    // the exchanges keep their order.
+    static void holdBackground();
+    static void releaseBackground();
+
 private:
     struct Line;
     class Thread;

@@ -60,6 +60,16 @@ void CupsSupport::prefetch(const QString &queueName)
     CupsQueue::prefetch(queueName.toUtf8());
 }
 
+void CupsSupport::holdBackgroundExchanges()
+{
+    CupsExchanges::holdBackground();
+}
+
+void CupsSupport::releaseBackgroundExchanges()
+{
+    CupsExchanges::releaseBackground();
+}
+
 void CupsSupport::takeRead(const QHash<QByteArray, QString> &options,
                            const QHash<QByteArray, QString> &ppdDefaults, bool available)
 {

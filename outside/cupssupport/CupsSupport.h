@@ -50,6 +50,12 @@ public:
     // CupsSupport of that queue is built from them.
     static void prefetch(const QString &queueName);
 
+    // While held, the reads and writes that nobody waits for wait to start,
+    // for every CupsSupport of the process; a read that is waited for ends
+    // the hold. A window holds them while it starts.
+    static void holdBackgroundExchanges();
+    static void releaseBackgroundExchanges();
+
     // Groups option writes: while a batch is open, setters only change what
     // the getters return, and closing the outermost batch hands them all on
     // as one write of the queue's defaults.

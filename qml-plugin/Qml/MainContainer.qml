@@ -79,14 +79,16 @@ Window {
         var loader = pageLoaders[shownTab]
         if (loader.item)
             loader.item.display = true
-        else
+        else if (firstFrameShown)
             loader.active = true // built next, ahead of the queue; shown when built
         console.debug(windowLog, "showing tab", tab, "page", loader.pageName)
     }
 
-    // After the first frame, the dialogs (which the pages open) and then the
-    // pages are built one at a time, each in slices between frames, so that
-    // a tap is answered at once.
+    // After the first frame, the page to show, the dialogs (which the pages
+    // open) and then the other pages are built one at a time, each in slices
+    // between frames, so that a tap is answered at once. The page to show
+    // is not part of the first frame in any case: it fades in from
+    // transparent.
     property var buildQueue: []
     property Item queuedBuild: null
 
@@ -150,10 +152,11 @@ Window {
     // The moment the user first sees the window; start-up is measured to it.
     onFirstFrameShownChanged: {
         console.debug(startupLog, "first frame")
-        buildQueue = dialogLoaders.concat([loaderPrinterPresets, loaderGeneral, loaderDateTime,
-                                           loaderNetworking, loaderUpdates, loaderLanguages,
-                                           loaderUsers, loaderPrinter, loaderPrinterAlignment,
-                                           loaderAbout, loaderPrinterAdvanced])
+        var shown = shownTab >= 0 ? [pageLoaders[shownTab]] : []
+        buildQueue = shown.concat(dialogLoaders, [loaderPrinterPresets, loaderGeneral, loaderDateTime,
+                                                  loaderNetworking, loaderUpdates, loaderLanguages,
+                                                  loaderUsers, loaderPrinter, loaderPrinterAlignment,
+                                                  loaderAbout, loaderPrinterAdvanced])
         buildNext()
     }
 

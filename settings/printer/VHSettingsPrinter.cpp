@@ -70,9 +70,14 @@ QString withTrailingSlash(const QString &folder)
 
 } // namespace
 
-void VHSettingsPrinter::prefetchPrinterOptions()
+void VHSettingsPrinter::holdPrintSystem()
 {
-    CupsSupport::prefetch(kQueueName);
+    CupsSupport::holdBackgroundExchanges();
+}
+
+void VHSettingsPrinter::releasePrintSystem()
+{
+    CupsSupport::releaseBackgroundExchanges();
 }
 
 VHSettingsPrinter::VHSettingsPrinter(QObject *parent, const QString &testPages)

@@ -50,9 +50,11 @@ public:
     ~VHSettingsPrinter() override;
 
     static QString defaultTestPageFolder();
-    // Starts reading the printer's options, so that a VHSettingsPrinter built
-    // a little later gets them sooner.
-    static void prefetchPrinterOptions();
+    // Holds back the print system's work that nobody waits for (the reading
+    // of the printer's options included) until released: a window holds it
+    // while it starts.
+    static void holdPrintSystem();
+    static void releasePrintSystem();
     // Whether the printer's options have arrived from the print system.
     bool hasPrinterOptions() const;
 

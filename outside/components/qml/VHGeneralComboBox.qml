@@ -64,21 +64,36 @@ ComboBox {
         }
     }
 
+    // The list is built when the popup first opens: a window holds many
+    // boxes that are never opened, and their lists would cost start-up time
+    // and memory. It stays built for later openings.
     popup: Popup {
+        id: listPopup
+
         y: control.height
         width: control.width
-        implicitHeight: Math.min(contentItem.implicitHeight + topPadding + bottomPadding,
+        implicitHeight: Math.min((contentItem ? contentItem.implicitHeight : 0) + topPadding + bottomPadding,
                                  VHQmlCommonDefines.popupMaxRows * VHQmlCommonDefines.controlHeight + 2)
         padding: 1
+        contentItem: null
 
-        contentItem: ListView {
-            clip: true
-            implicitHeight: contentHeight
-            model: control.popup.visible ? control.delegateModel : null
-            currentIndex: control.highlightedIndex
-            boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.vertical: ScrollBar {
-                policy: parent.contentHeight > parent.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        onAboutToShow: {
+            if (!contentItem)
+                contentItem = entryList.createObject(listPopup)
+        }
+
+        Component {
+            id: entryList
+
+            ListView {
+                clip: true
+                implicitHeight: contentHeight
+                model: listPopup.visible ? control.delegateModel : null
+                currentIndex: control.highlightedIndex
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollBar.vertical: ScrollBar {
+                    policy: parent.contentHeight > parent.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                }
             }
         }
 

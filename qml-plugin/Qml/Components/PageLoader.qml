@@ -1,9 +1,8 @@
 import QtQuick 2.10
 
-// Builds one page of the window. The start page is built with the window;
-// the others are built one after another once the window shows (see
-// MainContainer), in slices between frames. The page's document is only
-// read then, too.
+// Builds one page of the window, once the window shows (see MainContainer):
+// the page to show first, then the others one after another, in slices
+// between frames. The page's document is only read then, too.
 Loader {
     // The page's tab number, and its document under Pages/.
     property int tab
@@ -15,8 +14,7 @@ Loader {
     // The page fading in lies above the one fading out, which must not
     // take the taps meant for the new one.
     z: mainWindow.shownTab === tab ? 1 : 0
-    // Before the first frame the start page is built at once; it is part of it.
-    asynchronous: mainWindow.firstFrameShown
+    asynchronous: true
     active: false
     source: "../Pages/" + document + ".qml"
     onLoaded: {
