@@ -10,8 +10,9 @@ class QObject;
 
 // Runs an outside tool without waiting for it. `done` gets what the tool
 // printed on standard output within `msecs`, or all of it when it ends
-// sooner. A tool still running then is left to finish on its own; its later
-// output is dropped. The process object is a child of `owner` until it ends.
+// sooner; a tool still running then is stopped. The tool is waited for on a
+// worker thread (BoundedTool). `done` runs on the application's thread, and
+// not at all once `owner` is gone.
 namespace BoundedCommand {
 
 constexpr int defaultWaitMsecs = 500;

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include <signal.h>
+
 // Device information and the calibration reset against the real
 // fw_printenv/fw_setenv on a file-backed boot-loader environment. The
 // tools are never waited for: their answers arrive through the event loop.
@@ -111,7 +113,9 @@ private slots:
         QVERIFY2(env.isValid(), qPrintable(env.errorString()));
         VHSettingsMain settings;
         FakeTools tools;
-        tools.add("fw_printenv", "printf 'partial'; echo noise >&2; exec sleep 5");
+        const QString pidFile = tools.binDir() + "/tool.pid";
+        tools.add("fw_printenv",
+                  "echo $$ > '" + pidFile.toUtf8() + "'; printf 'partial'; echo noise >&2; exec sleep 30");
 
         QElapsedTimer timer;
         timer.start();
@@ -122,6 +126,19 @@ private slots:
         QVERIFY2(timer.elapsed() >= 450, QByteArray::number(timer.elapsed()));
         QCOMPARE(settings.getAboutInfo(0), QStringLiteral("partial"));
         QCOMPARE(tools.runs("fw_printenv"), (QList<QStringList>{{"-n", "serialNumber"}}));
+        // Nothing waits for the rest: the tool is not left running.
+        QFile pid(pidFile);
+        QVERIFY(pid.open(QIODevice::ReadOnly));
+        const pid_t tool = pid_t(pid.readAll().trimmed().toInt());
+        QVERIFY(tool > 0);
+        QTRY_VERIFY(::kill(tool, 0) != 0);
+
+        // An owner gone before the tool answers hears nothing of it.
+        auto *gone = new VHSettingsMain;
+        gone->getAboutInfo(0);
+        QTRY_COMPARE(tools.runs("fw_printenv").size(), 2);
+        delete gone;
+        QTest::qWait(700);
     }
 
     void versionAndUnknownFieldsRunNothing()
