@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <chrono>
 #include <functional>
 #include <future>
 #include <mutex>
@@ -26,6 +27,14 @@ public:
             return;
         m_key = key;
         m_value = std::async(std::launch::async, m_read, key);
+    }
+
+    // Whether take(key) would hand out a value read ahead without waiting.
+    bool isReady(const QByteArray &key)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        return m_value.valid() && m_key == key
+               && m_value.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
     }
 
     Value take(const QByteArray &key)

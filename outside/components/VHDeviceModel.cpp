@@ -1,9 +1,12 @@
 #include "VHDeviceModel.h"
 
+#include "BoundedTool.h"
 #include "DeviceModelLogging.h"
 #include "ReadAhead.h"
 
-#include <QProcess>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThreadPool>
 
 namespace {
 
@@ -13,17 +16,13 @@ constexpr int kPrintenvWaitMsecs = 500;
 
 QString readModel()
 {
-    QProcess printenv;
-    printenv.setStandardErrorFile(QProcess::nullDevice());
-    printenv.start(QStringLiteral("fw_printenv"), {QStringLiteral("-n"), QStringLiteral("vhModel")},
-                   QIODevice::ReadOnly);
-    if (!printenv.waitForFinished(kPrintenvWaitMsecs)) {
-        qCWarning(lcDeviceModel) << "fw_printenv did not answer:" << printenv.errorString();
-        printenv.kill();
-        printenv.waitForFinished(kPrintenvWaitMsecs);
+    const BoundedTool::Result printenv = BoundedTool::run(
+        QStringLiteral("fw_printenv"), {QStringLiteral("-n"), QStringLiteral("vhModel")}, kPrintenvWaitMsecs);
+    if (!printenv.answered) {
+        qCWarning(lcDeviceModel) << "fw_printenv did not answer within" << kPrintenvWaitMsecs << "ms";
         return QString();
     }
-    return QString::fromUtf8(printenv.readAllStandardOutput()).trimmed();
+    return QString::fromUtf8(printenv.output).trimmed();
 }
 
 ReadAhead<QString> &readAhead()
@@ -41,9 +40,37 @@ void VHDeviceModel::prefetch()
 
 VHDeviceModel::VHDeviceModel(QObject *parent)
     : QObject(parent)
-    , m_model(readAhead().take(QByteArray()))
 {
-    qCDebug(lcDeviceModel) << "device model" << m_model;
+    if (readAhead().isReady(QByteArray())) {
+        setModel(readAhead().take(QByteArray()));
+        return;
+    }
+    // Taken on a worker: a hanging tool must not hold up the first frame.
+    QThreadPool::globalInstance()->start([model = QPointer<VHDeviceModel>(this)] {
+        const QString answer = readAhead().take(QByteArray());
+        if (QCoreApplication *application = QCoreApplication::instance()) {
+            QMetaObject::invokeMethod(
+                application,
+                [model, answer] {
+                    if (model)
+                        model->setModel(answer);
+                },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void VHDeviceModel::setModel(const QString &model)
+{
+    qCDebug(lcDeviceModel) << "device model" << model;
+    const bool changed = m_model != model;
+    const bool wasKnown = m_known;
+    m_model = model;
+    m_known = true;
+    if (changed)
+        emit modelChanged();
+    if (!wasKnown)
+        emit knownChanged();
 }
 
 bool VHDeviceModel::isTundrel() const

@@ -79,7 +79,7 @@ Window {
         var loader = pageLoaders[shownTab]
         if (loader.item)
             loader.item.display = true
-        else if (firstFrameShown)
+        else if (pagesMayBuild)
             loader.active = true // built next, ahead of the queue; shown when built
         console.debug(windowLog, "showing tab", tab, "page", loader.pageName)
     }
@@ -88,7 +88,8 @@ Window {
     // open) and then the other pages are built one at a time, each in slices
     // between frames, so that a tap is answered at once. The page to show
     // is not part of the first frame in any case: it fades in from
-    // transparent.
+    // transparent. Pages follow the printer model, so they wait for it.
+    readonly property bool pagesMayBuild: firstFrameShown && VHQmlCommonDefines.modelKnown
     property var buildQueue: []
     property Item queuedBuild: null
 
@@ -130,10 +131,20 @@ Window {
             sidebarModel.setProperty(index, "display", SettingsMain.shipVariant.known)
     }
 
+    // The VeskMax has no Advanced page; the entry waits for the model.
+    function placeAdvancedEntry() {
+        var index = entryIndex(VHSettingsTabEnums.PRINTER_ADVANCED)
+        if (index < 0)
+            return
+        if (VHQmlCommonDefines.isVeskMax)
+            sidebarModel.remove(index)
+        else
+            sidebarModel.setProperty(index, "display", VHQmlCommonDefines.modelKnown)
+    }
+
     function removeEntries() {
         placeNetworkingEntry()
-        if (VHQmlCommonDefines.isVeskMax)
-            sidebarModel.remove(entryIndex(VHSettingsTabEnums.PRINTER_ADVANCED))
+        placeAdvancedEntry()
     }
 
     visible: true
@@ -150,8 +161,8 @@ Window {
     Component.onCompleted: removeEntries()
     onPagesReadyChanged: console.debug(startupLog, "all pages built")
     // The moment the user first sees the window; start-up is measured to it.
-    onFirstFrameShownChanged: {
-        console.debug(startupLog, "first frame")
+    onFirstFrameShownChanged: console.debug(startupLog, "first frame")
+    onPagesMayBuildChanged: {
         var shown = shownTab >= 0 ? [pageLoaders[shownTab]] : []
         buildQueue = shown.concat(dialogLoaders, [loaderPrinterPresets, loaderGeneral, loaderDateTime,
                                                   loaderNetworking, loaderUpdates, loaderLanguages,
@@ -168,6 +179,13 @@ Window {
         }
         function onIsMilitaryShippedChanged() {
             mainWindow.placeNetworkingEntry()
+        }
+    }
+
+    Connections {
+        target: VHQmlCommonDefines
+        function onModelKnownChanged() {
+            mainWindow.placeAdvancedEntry()
         }
     }
 

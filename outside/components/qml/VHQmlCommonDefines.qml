@@ -6,6 +6,8 @@ import librariesqml.VHComponents 1.0
 QtObject {
     readonly property bool isTundrel: VHDeviceModel.isTundrel
     readonly property bool isVeskMax: VHDeviceModel.isVeskMax
+    // The model has been read; until then the flags are false.
+    readonly property bool modelKnown: VHDeviceModel.known
 
     // A gloved finger needs at least this much in each direction.
     readonly property int touchTarget: 40
