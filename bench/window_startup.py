@@ -11,12 +11,15 @@ bus, here a private bus of the run.
 Prints the median of each over RUNS runs and the ratios.
 
 Usage: bench/window_startup.py [--build BUILD] [--runs N] [--platform offscreen|wayland|xcb]
-                               [--callgrind]
+                               [--callgrind] [--shared-contexts]
 wayland runs both windows on a headless weston of the run's own, as on the
 appliance's compositor; xcb needs a display (e.g. run the script under
 xvfb-run). --callgrind counts instead the instructions of each window until
 its first frame (all threads; valgrind's callgrind, one run each), which do
-not drift with the machine's load as times do.
+not drift with the machine's load as times do. --shared-contexts has the
+bare window set Qt::AA_ShareOpenGLContexts too, as the settings program
+must: Qt then makes an OpenGL context at start wherever the platform has
+OpenGL (weston here), whatever renderer the window uses.
 """
 import argparse
 import os
@@ -128,6 +131,7 @@ def main():
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--platform", default="offscreen")
     parser.add_argument("--callgrind", action="store_true")
+    parser.add_argument("--shared-contexts", action="store_true")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
 
@@ -151,7 +155,8 @@ def main():
 
     bare, full = "bare Controls 2 window", "settings window"
     programs = {
-        bare: ([f"{build}/bench/vh-bench-barewindow"], False),
+        bare: ([f"{build}/bench/vh-bench-barewindow"]
+               + (["--shared-contexts"] if args.shared_contexts else []), False),
         full: ([f"{build}/app/VHSettings"], True),
     }
     try:
