@@ -22,6 +22,21 @@ QPointF centre(const QQuickItem *item)
     return QPointF(item->width() / 2, item->height() / 2);
 }
 
+// A combo box's list view: inside its popup's content, which builds it when
+// the popup first opens.
+QQuickItem *listIn(QQuickItem *root)
+{
+    QList<QQuickItem *> pending{root};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        if (item && item->inherits("QQuickListView"))
+            return item;
+        if (item)
+            pending.append(item->childItems());
+    }
+    return nullptr;
+}
+
 QString readable(const QVariant &value)
 {
     if (value.canConvert<QStringList>() && value.type() != QVariant::String)
@@ -80,7 +95,9 @@ void TouchActions::select(const QString &name, int index, const Done &done)
             const auto entryShown = [=] {
                 if (!popup || !popup->property("opened").toBool())
                     return false;
-                auto *list = popup->property("contentItem").value<QQuickItem *>();
+                QQuickItem *list = listIn(popup->property("contentItem").value<QQuickItem *>());
+                if (!list)
+                    return false;
                 QQuickItem *entry = nullptr;
                 QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, index),
                                           Q_ARG(int, kPositionContain));

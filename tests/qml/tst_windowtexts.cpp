@@ -55,9 +55,26 @@ class TestWindowTexts : public QObject
                 found.append(where + QStringLiteral(": a list that did not open"));
                 continue;
             }
+            // The list view, inside the loader that builds it on the first
+            // opening, shows the box's entries, the current one in view.
+            auto *loader = popup->property("contentItem").value<QQuickItem *>();
+            auto *list = loader->property("item").value<QQuickItem *>();
+            const int entries = box->property("count").toInt();
+            const auto currentShown = [&] {
+                QQuickItem *current = nullptr;
+                QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, current),
+                                          Q_ARG(int, qMax(0, box->property("currentIndex").toInt())));
+                return current && current->isVisible();
+            };
+            if (entries == 0 || !list || list->property("count").toInt() != entries
+                || !QTest::qWaitFor(currentShown, 1000)) {
+                found.append(where
+                             + QStringLiteral(": a list that does not show its %1 entries").arg(entries));
+                QMetaObject::invokeMethod(popup, "close");
+                continue;
+            }
             // Rows that wrap settle their heights over a few frames: a fault
             // that is still there a moment later is one.
-            auto *list = popup->property("contentItem").value<QQuickItem *>();
             (void)QTest::qWaitFor([list] { return VisibleTexts::layoutFaults(list).isEmpty(); }, 1000);
             found += faults(list, where + QStringLiteral(" list"));
             QMetaObject::invokeMethod(popup, "close");

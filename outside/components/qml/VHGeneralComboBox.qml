@@ -72,20 +72,13 @@ ComboBox {
 
         y: control.height
         width: control.width
-        implicitHeight: Math.min((contentItem ? contentItem.implicitHeight : 0) + topPadding + bottomPadding,
+        implicitHeight: Math.min(contentItem.implicitHeight + topPadding + bottomPadding,
                                  VHQmlCommonDefines.popupMaxRows * VHQmlCommonDefines.controlHeight + 2)
         padding: 1
-        contentItem: null
 
-        onAboutToShow: {
-            if (!contentItem)
-                contentItem = entryList.createObject(listPopup)
-        }
-
-        Component {
-            id: entryList
-
-            ListView {
+        contentItem: Loader {
+            active: false
+            sourceComponent: ListView {
                 clip: true
                 implicitHeight: contentHeight
                 model: listPopup.visible ? control.delegateModel : null
@@ -96,6 +89,8 @@ ComboBox {
                 }
             }
         }
+
+        onAboutToShow: contentItem.active = true
 
         background: Rectangle {
             radius: VHQmlCommonDefines.buttonRadius
