@@ -79,7 +79,7 @@ Window {
         var loader = pageLoaders[shownTab]
         if (loader.item)
             loader.item.display = true
-        else if (pagesMayBuild)
+        else if (mayBuild(loader))
             loader.active = true // built next, ahead of the queue; shown when built
         console.debug(windowLog, "showing tab", tab, "page", loader.pageName)
     }
@@ -88,18 +88,24 @@ Window {
     // open) and then the other pages are built one at a time, each in slices
     // between frames, so that a tap is answered at once. The page to show
     // is not part of the first frame in any case: it fades in from
-    // transparent. Pages follow the printer model, so they wait for it.
-    readonly property bool pagesMayBuild: firstFrameShown && VHQmlCommonDefines.modelKnown
+    // transparent. The pages laid out for the printer model wait for it.
     property var buildQueue: []
     property Item queuedBuild: null
 
+    function mayBuild(loader) {
+        return firstFrameShown && (!loader.followsModel || VHQmlCommonDefines.modelKnown)
+    }
+
     function buildNext() {
-        while (buildQueue.length > 0) {
-            var loader = buildQueue.shift()
-            if (!loader.active) {
-                queuedBuild = loader
-                loader.active = true
-                return
+        for (var i = 0; i < buildQueue.length; ++i) {
+            var loader = buildQueue[i]
+            if (loader.active || mayBuild(loader)) {
+                buildQueue.splice(i--, 1)
+                if (!loader.active) {
+                    queuedBuild = loader
+                    loader.active = true
+                    return
+                }
             }
         }
         queuedBuild = null
@@ -161,8 +167,8 @@ Window {
     Component.onCompleted: removeEntries()
     onPagesReadyChanged: console.debug(startupLog, "all pages built")
     // The moment the user first sees the window; start-up is measured to it.
-    onFirstFrameShownChanged: console.debug(startupLog, "first frame")
-    onPagesMayBuildChanged: {
+    onFirstFrameShownChanged: {
+        console.debug(startupLog, "first frame")
         var shown = shownTab >= 0 ? [pageLoaders[shownTab]] : []
         buildQueue = shown.concat(dialogLoaders, [loaderPrinterPresets, loaderGeneral, loaderDateTime,
                                                   loaderNetworking, loaderUpdates, loaderLanguages,
@@ -186,6 +192,11 @@ Window {
         target: VHQmlCommonDefines
         function onModelKnownChanged() {
             mainWindow.placeAdvancedEntry()
+            var shown = mainWindow.pageLoaders[mainWindow.shownTab]
+            if (mainWindow.firstFrameShown && shown && !shown.active)
+                shown.active = true
+            if (!mainWindow.queuedBuild)
+                mainWindow.buildNext()
         }
     }
 
@@ -272,21 +283,25 @@ Window {
             id: loaderPrinter
             tab: VHSettingsTabEnums.PRINTER
             document: "PagePrinter"
+            followsModel: true
         }
         PageLoader {
             id: loaderPrinterAlignment
             tab: VHSettingsTabEnums.PRINTER_ALIGNMENT
             document: "PagePrinterAlignment"
+            followsModel: true
         }
         PageLoader {
             id: loaderAbout
             tab: VHSettingsTabEnums.ABOUT
             document: "PageAbout"
+            followsModel: true
         }
         PageLoader {
             id: loaderPrinterAdvanced
             tab: VHSettingsTabEnums.PRINTER_ADVANCED
             document: "PagePrinterAdvanced"
+            followsModel: true
         }
     }
 

@@ -7,6 +7,8 @@ Loader {
     // The page's tab number, and its document under Pages/.
     property int tab
     property string document
+    // Laid out for the printer model: built once the model is known.
+    property bool followsModel: false
     // "PageGeneral" is reached as pageGeneral.
     readonly property string pageName: document.charAt(0).toLowerCase() + document.slice(1)
 
