@@ -135,9 +135,17 @@ StartOutcome measureStart(Scene &scene, Service frozen, const Bounds &bounds)
         outcome.afterFirstFrame.problem = QStringLiteral("no first frame");
         return outcome;
     }
-    outcome.untilGeneral.ms = window.startedMs();
+    const QDeadlineTimer afterFrame(bounds.afterFirstFrameMs);
     window.ask(QStringLiteral("stall-reset"));
-    StopSignals::pause(bounds.afterFirstFrameMs);
+    // The page is built after the first frame, once the printer model is known.
+    const bool general = StopSignals::waitUntil(
+        [&] { return window.ask(QStringLiteral("get pageGeneral display")) == QLatin1String("true"); },
+        QDeadlineTimer(bounds.startGiveUpMs));
+    if (general)
+        outcome.untilGeneral.ms = window.startedMs();
+    else
+        outcome.untilGeneral.givenUp = true;
+    StopSignals::pause(int(qMax<qint64>(afterFrame.remainingTime(), 0)));
     if (const std::optional<WindowRun::Stall> stall = window.stall())
         outcome.afterFirstFrame.ms = longest(*stall);
     return outcome;
