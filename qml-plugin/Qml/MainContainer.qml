@@ -79,8 +79,8 @@ Window {
         var loader = pageLoaders[shownTab]
         if (loader.item)
             loader.item.display = true
-        else if (mayBuild(loader))
-            loader.active = true // built next, ahead of the queue; shown when built
+        else
+            buildShownPage()
         console.debug(windowLog, "showing tab", tab, "page", loader.pageName)
     }
 
@@ -96,16 +96,24 @@ Window {
         return firstFrameShown && (!loader.followsModel || VHQmlCommonDefines.modelKnown)
     }
 
+    // Built next, ahead of the queue; shown when built.
+    function buildShownPage() {
+        var loader = pageLoaders[shownTab]
+        if (loader && !loader.active && mayBuild(loader))
+            loader.active = true
+    }
+
+    // Pages that may not be built yet keep their place in the queue.
     function buildNext() {
         for (var i = 0; i < buildQueue.length; ++i) {
             var loader = buildQueue[i]
-            if (loader.active || mayBuild(loader)) {
+            if (loader.active) {
                 buildQueue.splice(i--, 1)
-                if (!loader.active) {
-                    queuedBuild = loader
-                    loader.active = true
-                    return
-                }
+            } else if (mayBuild(loader)) {
+                buildQueue.splice(i, 1)
+                queuedBuild = loader
+                loader.active = true
+                return
             }
         }
         queuedBuild = null
@@ -192,9 +200,7 @@ Window {
         target: VHQmlCommonDefines
         function onModelKnownChanged() {
             mainWindow.placeAdvancedEntry()
-            var shown = mainWindow.pageLoaders[mainWindow.shownTab]
-            if (mainWindow.firstFrameShown && shown && !shown.active)
-                shown.active = true
+            mainWindow.buildShownPage()
             if (!mainWindow.queuedBuild)
                 mainWindow.buildNext()
         }
